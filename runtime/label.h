@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QLabel>
+
+// A caption on the window. The caption reads back exactly what was written; a carriage return
+// and line feed pair in it shows as one line break. A caption too long for the label shows whole
+// in its tooltip.
+class Label : public QLabel {
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent = nullptr);
+
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void updateToolTip();
+
+    QString m_caption;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "sortingwindow.h"
+
+// Sorts by transfer of the smallest element: ten times the smallest number left in ElementArray
+// moves to the next slot of ResultArray, and its slot is overwritten with the largest number.
+class PickMinWindow : public SortingWindow {
+    Q_OBJECT
+public:
+    explicit PickMinWindow(QWidget *parent = nullptr);
+
+    BoundedArray<float, 0, 10> ResultArray;
+
+protected:
+    void sortAndShow() override;
+};
