@@ -2,7 +2,8 @@
 
 #include <QKeyEvent>
 
-CommandButton::CommandButton(QWidget *parent) : QPushButton(parent)
+CommandButton::CommandButton(QWidget *parent)
+    : QPushButton(parent)
 {
     setAutoDefault(false);
 }

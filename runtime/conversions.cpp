@@ -21,7 +21,10 @@ bool isDigit(char16_t c)
 // Reads a text like a person would read the number it begins with.
 class NumberScanner {
 public:
-    explicit NumberScanner(QStringView text) : m_text(text) {}
+    explicit NumberScanner(QStringView text)
+        : m_text(text)
+    {
+    }
 
     double scan()
     {

@@ -43,15 +43,17 @@ QFont windowFont()
 
 } // namespace
 
-Form::Form(const FormLayout &layout, QWidget *parent) : QWidget(parent)
+Form::Form(const FormLayout &layout, QWidget *parent)
+    : QWidget(parent)
 {
     setWindowTitle(layout.caption);
     setFont(windowFont());
     setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
 
     QList<ControlSpec> byTabIndex = layout.controls;
-    std::stable_sort(byTabIndex.begin(), byTabIndex.end(),
-                     [](const ControlSpec &a, const ControlSpec &b) { return a.tabIndex < b.tabIndex; });
+    std::stable_sort(
+        byTabIndex.begin(), byTabIndex.end(),
+        [](const ControlSpec &a, const ControlSpec &b) { return a.tabIndex < b.tabIndex; });
     for (const ControlSpec &spec : byTabIndex) {
         QWidget *control = createControl(spec, this);
         control->setObjectName(spec.name);

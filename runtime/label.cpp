@@ -2,7 +2,8 @@
 
 #include <QRegularExpression>
 
-Label::Label(QWidget *parent) : QLabel(parent)
+Label::Label(QWidget *parent)
+    : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
@@ -29,7 +30,7 @@ void Label::resizeEvent(QResizeEvent *event)
 
 void Label::updateToolTip()
 {
-    const QRect needed = fontMetrics().boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX),
-                                                    Qt::TextWordWrap, text());
+    const QRect needed =
+        fontMetrics().boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX), Qt::TextWordWrap, text());
     setToolTip(needed.height() > height() || needed.width() > width() ? text() : QString());
 }

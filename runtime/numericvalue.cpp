@@ -205,16 +205,15 @@ NumericValue operator/(const NumericValue &left, const NumericValue &right)
 
 NumericValue operator|(const NumericValue &left, const NumericValue &right)
 {
-    return integerResult(left.toInt32() | right.toInt32(), commonRank(left, right) == Rank::Integer
-                                                               ? Rank::Integer
-                                                               : Rank::Long);
+    return integerResult(left.toInt32() | right.toInt32(),
+                         commonRank(left, right) == Rank::Integer ? Rank::Integer : Rank::Long);
 }
 
 std::partial_ordering operator<=>(const NumericValue &left, const NumericValue &right)
 {
     if (left.isText() && right.isText()) {
         const int order = QString::compare(left.toText(), right.toText());
-        return order < 0 ? std::partial_ordering::less
+        return order < 0   ? std::partial_ordering::less
                : order > 0 ? std::partial_ordering::greater
                            : std::partial_ordering::equivalent;
     }

@@ -17,13 +17,25 @@ public:
     enum class Type { Empty, Integer, Long, Single, Double, SingleRef, Text };
 
     NumericValue() = default;
-    NumericValue(std::int16_t value) : m_value(value) {}
+    NumericValue(std::int16_t value)
+        : m_value(value)
+    {
+    }
     // The narrowest integer type that holds the value, as for a literal in the program text.
     NumericValue(int value);
     static NumericValue fromInt32(std::int32_t value);
-    NumericValue(float value) : m_value(value) {}
-    NumericValue(double value) : m_value(value) {}
-    NumericValue(const QString &text) : m_value(text) {}
+    NumericValue(float value)
+        : m_value(value)
+    {
+    }
+    NumericValue(double value)
+        : m_value(value)
+    {
+    }
+    NumericValue(const QString &text)
+        : m_value(text)
+    {
+    }
     // Refers to a single held elsewhere (an array slot), which must outlive the value.
     static NumericValue reference(float &single);
 

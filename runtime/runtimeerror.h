@@ -9,7 +9,10 @@ class RuntimeError : public std::exception {
 public:
     enum class Kind { Overflow, SubscriptOutOfRange, DivisionByZero };
 
-    explicit RuntimeError(Kind kind) : m_kind(kind) {}
+    explicit RuntimeError(Kind kind)
+        : m_kind(kind)
+    {
+    }
 
     Kind kind() const { return m_kind; }
     // The text shown to the user, in Russian.

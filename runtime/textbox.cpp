@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
-TextBox::TextBox(QWidget *parent) : QLineEdit(parent) {}
+TextBox::TextBox(QWidget *parent)
+    : QLineEdit(parent)
+{
+}
 
 int TextBox::selStart() const
 {

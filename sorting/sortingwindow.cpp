@@ -70,8 +70,8 @@ void SortingWindow::enterElements()
             Text1->setSelLength(blank - 1);
             store(i, textToNumber(Text1->selText()));
             Text1->setSelStart(Text1->selStart() + blank);
-            Text1->setSelLength(
-                checkedSubtract(static_cast<std::int32_t>(Text1->text().size()), Text1->selStart()));
+            Text1->setSelLength(checkedSubtract(static_cast<std::int32_t>(Text1->text().size()),
+                                                Text1->selStart()));
         } else {
             store(i, textToNumber(Text1->selText()));
         }

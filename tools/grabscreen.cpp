@@ -7,8 +7,8 @@
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
-#include <QThread>
 #include <QTextStream>
+#include <QThread>
 
 namespace {
 

@@ -22,19 +22,17 @@ namespace {
 FormLayout testLayout()
 {
     using Kind = ControlSpec::Kind;
-    return FormLayout{u"Проба"_s,
-                      6024,
-                      3012,
-                      {
-                          {Kind::Label, u"Label1"_s, u"Подпись"_s, 240, 240, 3012, 252, 2},
-                          {Kind::TextBox, u"Text1"_s, u"12 345 6"_s, 3600, 120, 2292, 372, 6,
-                           u"Сумма"_s},
-                          {Kind::CommandButton, u"Command2"_s, u"Расчет"_s, 2280, 2520, 1692,
-                           372, 0},
-                          {Kind::CommandButton, u"Command3"_s, u"Выход"_s, 4200, 2520, 1692, 372,
-                           1},
-                      },
-                      u"Command2"_s};
+    return FormLayout{
+        u"Проба"_s,
+        6024,
+        3012,
+        {
+            {Kind::Label, u"Label1"_s, u"Подпись"_s, 240, 240, 3012, 252, 2},
+            {Kind::TextBox, u"Text1"_s, u"12 345 6"_s, 3600, 120, 2292, 372, 6, u"Сумма"_s},
+            {Kind::CommandButton, u"Command2"_s, u"Расчет"_s, 2280, 2520, 1692, 372, 0},
+            {Kind::CommandButton, u"Command3"_s, u"Выход"_s, 4200, 2520, 1692, 372, 1},
+        },
+        u"Command2"_s};
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-#include "conversions.h"
 #include "boundedarray.h"
+#include "conversions.h"
 #include "numericvalue.h"
 #include "runtimeerror.h"
 
@@ -39,7 +39,8 @@ void TestNumericValue::arithmetic_data()
     const float big = std::ldexp(1.0f, 127);
     static float slot = 2.5f;
     QTest::newRow("integer sum") << NumericValue(2) + 3 << Type::Integer << u" 5"_s;
-    QTest::newRow("integer widens to long") << NumericValue(i16max) + 1 << Type::Long << u" 32768"_s;
+    QTest::newRow("integer widens to long")
+        << NumericValue(i16max) + 1 << Type::Long << u" 32768"_s;
     QTest::newRow("negative widens") << NumericValue(-32768) - 1 << Type::Long << u"-32769"_s;
     QTest::newRow("product widens") << NumericValue(200) * 200 << Type::Long << u" 40000"_s;
     QTest::newRow("long stays long") << NumericValue(40000) - 39999 << Type::Long << u" 1"_s;
@@ -54,23 +55,24 @@ void TestNumericValue::arithmetic_data()
                               << u" 600000"_s;
     QTest::newRow("double overflows to infinity")
         << NumericValue(1e308) * 10.0 << Type::Double << u" Inf"_s;
-    QTest::newRow("integer division is floating") << NumericValue(7) / 2 << Type::Double
-                                                  << u" 3.5"_s;
-    QTest::newRow("single division") << NumericValue(1.0f) / 3.0f << Type::Single
-                                     << u" 0.3333333"_s;
+    QTest::newRow("integer division is floating")
+        << NumericValue(7) / 2 << Type::Double << u" 3.5"_s;
+    QTest::newRow("single division")
+        << NumericValue(1.0f) / 3.0f << Type::Single << u" 0.3333333"_s;
     QTest::newRow("texts join left first")
         << NumericValue(u"ab"_s) + NumericValue(u"cd"_s) << Type::Text << u"abcd"_s;
-    QTest::newRow("empty joins a text") << NumericValue() + NumericValue(u"x"_s) << Type::Text
-                                        << u"x"_s;
-    QTest::newRow("empty plus empty") << NumericValue() + NumericValue() << Type::Integer
-                                      << u" 0"_s;
+    QTest::newRow("empty joins a text")
+        << NumericValue() + NumericValue(u"x"_s) << Type::Text << u"x"_s;
+    QTest::newRow("empty plus empty")
+        << NumericValue() + NumericValue() << Type::Integer << u" 0"_s;
     QTest::newRow("text read as number") << NumericValue(u"5"_s) + 1 << Type::Double << u" 6"_s;
-    QTest::newRow("single reference") << NumericValue::reference(slot) * 2
-                                      << Type::Single << u" 5"_s;
-    QTest::newRow("truth values or") << (NumericValue(0).compareLess(1) | NumericValue(0))
-                                     << Type::Integer << u"-1"_s;
-    QTest::newRow("false or false") << (NumericValue(1).compareLess(0) | NumericValue(1).compareGreater(5))
-                                    << Type::Integer << u" 0"_s;
+    QTest::newRow("single reference")
+        << NumericValue::reference(slot) * 2 << Type::Single << u" 5"_s;
+    QTest::newRow("truth values or")
+        << (NumericValue(0).compareLess(1) | NumericValue(0)) << Type::Integer << u"-1"_s;
+    QTest::newRow("false or false")
+        << (NumericValue(1).compareLess(0) | NumericValue(1).compareGreater(5)) << Type::Integer
+        << u" 0"_s;
 }
 
 void TestNumericValue::arithmetic()
@@ -88,10 +90,10 @@ void TestNumericValue::comparisons_data()
     QTest::addColumn<NumericValue>("right");
     QTest::addColumn<int>("order");
 
-    QTest::newRow("doubles beyond single precision") << NumericValue(1.00000001)
-                                                     << NumericValue(1.00000002) << -1;
-    QTest::newRow("the same numbers as singles") << NumericValue(1.00000001f)
-                                                 << NumericValue(1.00000002f) << 0;
+    QTest::newRow("doubles beyond single precision")
+        << NumericValue(1.00000001) << NumericValue(1.00000002) << -1;
+    QTest::newRow("the same numbers as singles")
+        << NumericValue(1.00000001f) << NumericValue(1.00000002f) << 0;
     QTest::newRow("integer and double") << NumericValue(5) << NumericValue(5.0) << 0;
     QTest::newRow("negative and empty") << NumericValue(-0.5) << NumericValue() << -1;
     QTest::newRow("double and single") << NumericValue(0.1) << NumericValue(0.1f) << -1;
@@ -149,12 +151,12 @@ void TestNumericValue::errors_data()
         << Op([] { NumericValue(-1e39).toSingle(); }) << overflow;
     QTest::newRow("infinity to single")
         << Op([] { (NumericValue(1e308) * 10.0).toSingle(); }) << overflow;
-    QTest::newRow("int32 beyond range") << Op([] { NumericValue(2147483647.5).toInt32(); })
-                                        << overflow;
+    QTest::newRow("int32 beyond range")
+        << Op([] { NumericValue(2147483647.5).toInt32(); }) << overflow;
     QTest::newRow("checked subtraction")
         << Op([] { checkedSubtract(-2147483647 - 1, 1); }) << overflow;
-    QTest::newRow("division by zero") << Op([] { NumericValue(1) / 0; })
-                                      << RuntimeError::Kind::DivisionByZero;
+    QTest::newRow("division by zero")
+        << Op([] { NumericValue(1) / 0; }) << RuntimeError::Kind::DivisionByZero;
     QTest::newRow("zero by zero") << Op([] { NumericValue(0.0) / NumericValue(); })
                                   << RuntimeError::Kind::DivisionByZero;
 }

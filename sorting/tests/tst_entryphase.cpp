@@ -13,7 +13,10 @@ namespace {
 // The shared window with a sort that does nothing, so only the entry phase shows.
 class EntryOnlyWindow : public SortingWindow {
 public:
-    explicit EntryOnlyWindow(Precision precision) : SortingWindow(u"Проба"_s, precision) {}
+    explicit EntryOnlyWindow(Precision precision)
+        : SortingWindow(u"Проба"_s, precision)
+    {
+    }
 
 protected:
     void sortAndShow() override {}
@@ -49,31 +52,30 @@ void TestEntryPhase::walk_data()
     const auto s = SortingWindow::Precision::Single;
     QTest::newRow("ten numbers") << u"5 3 8 1 9 2 7 4 10 6"_s << d
                                  << u" 5  3  8  1  9  2  7  4  10  6 "_s << 19 << u"6"_s;
-    QTest::newRow("three repeat the last") << u"5 4 3"_s << d
-                                           << u" 5  4  3  3  3  3  3  3  3  3 "_s << 4 << u"3"_s;
+    QTest::newRow("three repeat the last")
+        << u"5 4 3"_s << d << u" 5  4  3  3  3  3  3  3  3  3 "_s << 4 << u"3"_s;
     QTest::newRow("one number") << u"7"_s << d << u" 7  7  7  7  7  7  7  7  7  7 "_s << 0
                                 << u"7"_s;
-    QTest::newRow("trailing blank") << u"1 2 3 "_s << d << u" 1  2  3  0  0  0  0  0  0  0 "_s
-                                    << 6 << QString();
+    QTest::newRow("trailing blank")
+        << u"1 2 3 "_s << d << u" 1  2  3  0  0  0  0  0  0  0 "_s << 6 << QString();
     QTest::newRow("two blanks") << u"1  2"_s << d << u" 1  0  2  2  2  2  2  2  2  2 "_s << 3
                                 << u"2"_s;
-    QTest::newRow("leading blank") << u" 1 2"_s << d << u" 0  1  2  2  2  2  2  2  2  2 "_s << 3
-                                   << u"2"_s;
+    QTest::newRow("leading blank")
+        << u" 1 2"_s << d << u" 0  1  2  2  2  2  2  2  2  2 "_s << 3 << u"2"_s;
     QTest::newRow("empty") << QString() << d << u" 0  0  0  0  0  0  0  0  0  0 "_s << 0
                            << QString();
     QTest::newRow("twelve numbers") << u"1 2 3 4 5 6 7 8 9 10 11 12"_s << d
                                     << u" 1  2  3  4  5  6  7  8  9  10 "_s << 21 << u"11 12"_s;
-    QTest::newRow("negative first") << u"-4 2"_s << d << u"-4  2  2  2  2  2  2  2  2  2 "_s
-                                    << 3 << u"2"_s;
-    QTest::newRow("letters read as 0") << u"abc 5"_s << d
-                                       << u" 0  5  5  5  5  5  5  5  5  5 "_s << 4 << u"5"_s;
-    QTest::newRow("comma in a token") << u"1,5 2"_s << d
-                                      << u" 1.5  2  2  2  2  2  2  2  2  2 "_s << 4 << u"2"_s;
-    QTest::newRow("tab inside a token") << u"1\t2 3"_s << d
-                                        << u" 12  3  3  3  3  3  3  3  3  3 "_s << 4 << u"3"_s;
-    QTest::newRow("blank-grouped number splits") << u"5 000"_s << d
-                                                 << u" 5  0  0  0  0  0  0  0  0  0 "_s << 2
-                                                 << u"000"_s;
+    QTest::newRow("negative first")
+        << u"-4 2"_s << d << u"-4  2  2  2  2  2  2  2  2  2 "_s << 3 << u"2"_s;
+    QTest::newRow("letters read as 0")
+        << u"abc 5"_s << d << u" 0  5  5  5  5  5  5  5  5  5 "_s << 4 << u"5"_s;
+    QTest::newRow("comma in a token")
+        << u"1,5 2"_s << d << u" 1.5  2  2  2  2  2  2  2  2  2 "_s << 4 << u"2"_s;
+    QTest::newRow("tab inside a token")
+        << u"1\t2 3"_s << d << u" 12  3  3  3  3  3  3  3  3  3 "_s << 4 << u"3"_s;
+    QTest::newRow("blank-grouped number splits")
+        << u"5 000"_s << d << u" 5  0  0  0  0  0  0  0  0  0 "_s << 2 << u"000"_s;
     QTest::newRow("double precision echo")
         << u"3.14159265358979 0.1"_s << d
         << u" 3.14159265358979  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1 "_s << 17 << u"0.1"_s;
@@ -84,8 +86,8 @@ void TestEntryPhase::walk_data()
                                                << u" 1E+39 -1E+39 -1E+39 -1E+39 -1E+39 -1E+39 "
                                                   u"-1E+39 -1E+39 -1E+39 -1E+39 "_s
                                                << 6 << u"-1e39"_s;
-    QTest::newRow("surrogate pair") << u"\U0001F600 5"_s << d
-                                    << u" 0  5  5  5  5  5  5  5  5  5 "_s << 3 << u"5"_s;
+    QTest::newRow("surrogate pair")
+        << u"\U0001F600 5"_s << d << u" 0  5  5  5  5  5  5  5  5  5 "_s << 3 << u"5"_s;
 }
 
 void TestEntryPhase::walk()
@@ -107,8 +109,9 @@ void TestEntryPhase::walk()
     QCOMPARE(window.Text1->selectedText(), selected);
     QCOMPARE(window.Label2->caption(), Note);
     QCOMPARE(window.ElementArray[0].type(), NumericValue::Type::Empty);
-    const auto slotType = precision == SortingWindow::Precision::Single ? NumericValue::Type::Single
-                                                                         : NumericValue::Type::Double;
+    const auto slotType = precision == SortingWindow::Precision::Single
+                              ? NumericValue::Type::Single
+                              : NumericValue::Type::Double;
     QCOMPARE(window.ElementArray[10].type(), slotType);
 }
 

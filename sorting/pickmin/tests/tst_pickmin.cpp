@@ -35,19 +35,19 @@ void TestPickMin::sorts_data()
     const QString oneToTen = u" 1  2  3  4  5  6  7  8  9  10 "_s;
     QTest::newRow("reversed") << u"10 9 8 7 6 5 4 3 2 1"_s << oneToTen;
     QTest::newRow("ascending, largest last") << u"1 2 3 4 5 6 7 8 9 10"_s << oneToTen;
-    QTest::newRow("one number twice") << u"4 2 4 1 3 5 6 7 8 9"_s
-                                      << u" 1  2  3  4  4  5  6  7  8  9 "_s;
-    QTest::newRow("largest five times") << u"9 1 9 2 9 3 9 4 9 5"_s
-                                        << u" 1  2  3  4  5  9  9  9  9  9 "_s;
+    QTest::newRow("one number twice")
+        << u"4 2 4 1 3 5 6 7 8 9"_s << u" 1  2  3  4  4  5  6  7  8  9 "_s;
+    QTest::newRow("largest five times")
+        << u"9 1 9 2 9 3 9 4 9 5"_s << u" 1  2  3  4  5  9  9  9  9  9 "_s;
     QTest::newRow("all equal") << u"7 7 7 7 7 7 7 7 7 7"_s << u" 7  7  7  7  7  7  7  7  7  7 "_s;
     QTest::newRow("completed input") << u"5 4 3"_s << u" 3  3  3  3  3  3  3  3  4  5 "_s;
     QTest::newRow("empty") << QString() << u" 0  0  0  0  0  0  0  0  0  0 "_s;
     QTest::newRow("negatives") << u"-2 5 -7 0 3 1 -1 4 2 6"_s
                                << u"-7 -2 -1  0  1  2  3  4  5  6 "_s;
-    QTest::newRow("shown at single precision") << u"3.14159265358979 2"_s
-                                               << u" 2  2  2  2  2  2  2  2  2  3.141593 "_s;
-    QTest::newRow("equal only as singles") << u"1.00000002 1.00000001 0.5"_s
-                                           << u" 0.5  0.5  0.5  0.5  0.5  0.5  0.5  0.5  1  1 "_s;
+    QTest::newRow("shown at single precision")
+        << u"3.14159265358979 2"_s << u" 2  2  2  2  2  2  2  2  2  3.141593 "_s;
+    QTest::newRow("equal only as singles")
+        << u"1.00000002 1.00000001 0.5"_s << u" 0.5  0.5  0.5  0.5  0.5  0.5  0.5  0.5  1  1 "_s;
 }
 
 void TestPickMin::sorts()
@@ -81,10 +81,8 @@ void TestPickMin::beyondSingleRange_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("echo");
 
-    QTest::newRow("large positive") << u"1 1E+39 2"_s
-                                    << u" 1  1E+39  2  2  2  2  2  2  2  2 "_s;
-    QTest::newRow("large negative") << u"-1E+39 5"_s
-                                    << u"-1E+39  5  5  5  5  5  5  5  5  5 "_s;
+    QTest::newRow("large positive") << u"1 1E+39 2"_s << u" 1  1E+39  2  2  2  2  2  2  2  2 "_s;
+    QTest::newRow("large negative") << u"-1E+39 5"_s << u"-1E+39  5  5  5  5  5  5  5  5  5 "_s;
 }
 
 // The number cannot be stored as a single: the click ends with the error, the source array shown
