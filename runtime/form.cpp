@@ -10,23 +10,23 @@
 
 namespace {
 
-QWidget *createControl(const ControlSpec &spec, QWidget *parent)
+QWidget *createControl(const ControlLayout &entry, QWidget *parent)
 {
-    switch (spec.kind) {
-    case ControlSpec::Kind::Label: {
+    switch (entry.kind) {
+    case ControlLayout::Kind::Label: {
         auto *label = new Label(parent);
-        label->setCaption(spec.caption);
+        label->setCaption(entry.caption);
         return label;
     }
-    case ControlSpec::Kind::TextBox: {
+    case ControlLayout::Kind::TextBox: {
         auto *box = new TextBox(parent);
-        box->setText(spec.caption);
-        box->setAccessibleName(spec.accessibleName);
+        box->setText(entry.caption);
+        box->setAccessibleName(entry.accessibleName);
         return box;
     }
-    case ControlSpec::Kind::CommandButton: {
+    case ControlLayout::Kind::CommandButton: {
         auto *button = new CommandButton(parent);
-        button->setCaption(spec.caption);
+        button->setCaption(entry.caption);
         return button;
     }
     }
@@ -50,15 +50,15 @@ Form::Form(const FormLayout &layout, QWidget *parent)
     setFont(windowFont());
     setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
 
-    QList<ControlSpec> byTabIndex = layout.controls;
+    QList<ControlLayout> byTabIndex = layout.controls;
     std::stable_sort(
         byTabIndex.begin(), byTabIndex.end(),
-        [](const ControlSpec &a, const ControlSpec &b) { return a.tabIndex < b.tabIndex; });
-    for (const ControlSpec &spec : byTabIndex) {
-        QWidget *control = createControl(spec, this);
-        control->setObjectName(spec.name);
-        control->setGeometry(twipsToPixels(spec.left), twipsToPixels(spec.top),
-                             twipsToPixels(spec.width), twipsToPixels(spec.height));
+        [](const ControlLayout &a, const ControlLayout &b) { return a.tabIndex < b.tabIndex; });
+    for (const ControlLayout &entry : byTabIndex) {
+        QWidget *control = createControl(entry, this);
+        control->setObjectName(entry.name);
+        control->setGeometry(twipsToPixels(entry.left), twipsToPixels(entry.top),
+                             twipsToPixels(entry.width), twipsToPixels(entry.height));
         if (control->focusPolicy() != Qt::NoFocus)
             m_tabOrder.append(control);
     }

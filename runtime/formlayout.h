@@ -5,7 +5,7 @@
 
 // A window described as data, the way a form designer saves it. Positions and sizes are in twips
 // (1/1440 inch) from the top left of the client area.
-struct ControlSpec {
+struct ControlLayout {
     enum class Kind { Label, TextBox, CommandButton };
 
     Kind kind;
@@ -25,7 +25,7 @@ struct FormLayout {
     QString caption;
     int clientWidth;
     int clientHeight;
-    QList<ControlSpec> controls;
+    QList<ControlLayout> controls;
     // The button that Enter in an entry box presses.
     QString defaultButton = {};
 };

@@ -11,7 +11,7 @@ namespace {
 
 FormLayout sortingLayout(const QString &caption)
 {
-    using Kind = ControlSpec::Kind;
+    using Kind = ControlLayout::Kind;
     return FormLayout{
         caption,
         5748,

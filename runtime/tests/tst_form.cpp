@@ -21,7 +21,7 @@ namespace {
 // Tab indexes deliberately out of the order of declaration.
 FormLayout testLayout()
 {
-    using Kind = ControlSpec::Kind;
+    using Kind = ControlLayout::Kind;
     return FormLayout{
         u"Проба"_s,
         6024,
