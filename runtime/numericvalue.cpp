@@ -172,7 +172,7 @@ NumericValue NumericValue::compareGreater(const NumericValue &right) const
     return NumericValue(std::int16_t(*this > right ? -1 : 0));
 }
 
-NumericValue operator+(const NumericValue &left, const NumericValue &right)
+NumericValue NumericValue::add(const NumericValue &left, const NumericValue &right)
 {
     const bool leftJoins = left.isText() || left.type() == NumericValue::Type::Empty;
     const bool rightJoins = right.isText() || right.type() == NumericValue::Type::Empty;
@@ -181,17 +181,17 @@ NumericValue operator+(const NumericValue &left, const NumericValue &right)
     return arithmetic(left, right, [](auto a, auto b) { return a + b; });
 }
 
-NumericValue operator-(const NumericValue &left, const NumericValue &right)
+NumericValue NumericValue::subtract(const NumericValue &left, const NumericValue &right)
 {
     return arithmetic(left, right, [](auto a, auto b) { return a - b; });
 }
 
-NumericValue operator*(const NumericValue &left, const NumericValue &right)
+NumericValue NumericValue::multiply(const NumericValue &left, const NumericValue &right)
 {
     return arithmetic(left, right, [](auto a, auto b) { return a * b; });
 }
 
-NumericValue operator/(const NumericValue &left, const NumericValue &right)
+NumericValue NumericValue::divide(const NumericValue &left, const NumericValue &right)
 {
     if (right.toDouble() == 0.0)
         throw RuntimeError(RuntimeError::Kind::DivisionByZero);
@@ -209,7 +209,7 @@ NumericValue operator|(const NumericValue &left, const NumericValue &right)
                          commonRank(left, right) == Rank::Integer ? Rank::Integer : Rank::Long);
 }
 
-std::partial_ordering operator<=>(const NumericValue &left, const NumericValue &right)
+std::partial_ordering NumericValue::compare(const NumericValue &left, const NumericValue &right)
 {
     if (left.isText() && right.isText()) {
         const int order = QString::compare(left.toText(), right.toText());
@@ -218,11 +218,6 @@ std::partial_ordering operator<=>(const NumericValue &left, const NumericValue &
                            : std::partial_ordering::equivalent;
     }
     return left.toDouble() <=> right.toDouble();
-}
-
-bool operator==(const NumericValue &left, const NumericValue &right)
-{
-    return (left <=> right) == 0;
 }
 
 std::int32_t checkedSubtract(std::int32_t left, std::int32_t right)

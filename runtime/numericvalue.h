@@ -39,6 +39,22 @@ public:
     // Refers to a single held elsewhere (an array slot), which must outlive the value.
     static NumericValue reference(float &single);
 
+    NumericValue(const NumericValue &) = default;
+    NumericValue(NumericValue &&) noexcept = default;
+    NumericValue &operator=(const NumericValue &) = default;
+    // A double replacing a double skips the variant's general assignment: the year loop of a
+    // long loan does little else.
+    NumericValue &operator=(NumericValue &&other) noexcept
+    {
+        auto *target = std::get_if<double>(&m_value);
+        const auto *source = std::get_if<double>(&other.m_value);
+        if (target && source)
+            *target = *source;
+        else
+            m_value = std::move(other.m_value);
+        return *this;
+    }
+
     Type type() const { return static_cast<Type>(m_value.index()); }
     bool isText() const { return type() == Type::Text; }
 
@@ -55,18 +71,76 @@ public:
     NumericValue compareLess(const NumericValue &right) const;
     NumericValue compareGreater(const NumericValue &right) const;
 
-    friend NumericValue operator+(const NumericValue &left, const NumericValue &right);
-    friend NumericValue operator-(const NumericValue &left, const NumericValue &right);
-    friend NumericValue operator*(const NumericValue &left, const NumericValue &right);
+    // The common cases, doubles with doubles and integers with integers, take a short way.
+    friend NumericValue operator+(const NumericValue &left, const NumericValue &right)
+    {
+        if (double a, b; bothPlain(left, right, a, b) && (left.isDouble() || right.isDouble()))
+            return a + b;
+        if (const auto *a = left.ifInteger(), *b = right.ifInteger(); a && b)
+            return *a + *b;
+        return add(left, right);
+    }
+    friend NumericValue operator-(const NumericValue &left, const NumericValue &right)
+    {
+        if (double a, b; bothPlain(left, right, a, b) && (left.isDouble() || right.isDouble()))
+            return a - b;
+        return subtract(left, right);
+    }
+    friend NumericValue operator*(const NumericValue &left, const NumericValue &right)
+    {
+        if (double a, b; bothPlain(left, right, a, b) && (left.isDouble() || right.isDouble()))
+            return a * b;
+        return multiply(left, right);
+    }
     // The division-by-zero error for a zero divisor.
-    friend NumericValue operator/(const NumericValue &left, const NumericValue &right);
+    friend NumericValue operator/(const NumericValue &left, const NumericValue &right)
+    {
+        if (double a, b; bothPlain(left, right, a, b) && b != 0.0)
+            return a / b;
+        return divide(left, right);
+    }
     // Bitwise or of the two values as integers; joins truth values.
     friend NumericValue operator|(const NumericValue &left, const NumericValue &right);
 
-    friend std::partial_ordering operator<=>(const NumericValue &left, const NumericValue &right);
-    friend bool operator==(const NumericValue &left, const NumericValue &right);
+    friend std::partial_ordering operator<=>(const NumericValue &left, const NumericValue &right)
+    {
+        if (double a, b; bothPlain(left, right, a, b))
+            return a <=> b;
+        if (const auto *a = left.ifInteger(), *b = right.ifInteger(); a && b)
+            return *a <=> *b;
+        return compare(left, right);
+    }
+    friend bool operator==(const NumericValue &left, const NumericValue &right)
+    {
+        return (left <=> right) == 0;
+    }
 
 private:
+    bool isDouble() const { return type() == Type::Double; }
+    // Both operands are doubles or 16-bit integers, read as doubles.
+    static bool bothPlain(const NumericValue &left, const NumericValue &right, double &a, double &b)
+    {
+        return left.plain(a) && right.plain(b);
+    }
+    bool plain(double &value) const
+    {
+        if (const auto *d = std::get_if<double>(&m_value))
+            value = *d;
+        else if (const auto *i = std::get_if<std::int16_t>(&m_value))
+            value = *i;
+        else
+            return false;
+        return true;
+    }
+    // Two of them add up exactly as an int, which the int constructor widens as needed.
+    const std::int16_t *ifInteger() const { return std::get_if<std::int16_t>(&m_value); }
+
+    static NumericValue add(const NumericValue &left, const NumericValue &right);
+    static NumericValue subtract(const NumericValue &left, const NumericValue &right);
+    static NumericValue multiply(const NumericValue &left, const NumericValue &right);
+    static NumericValue divide(const NumericValue &left, const NumericValue &right);
+    static std::partial_ordering compare(const NumericValue &left, const NumericValue &right);
+
     struct SingleSlot {
         float *single;
     };
