@@ -3,7 +3,7 @@
 # on a virtual one: the script saves a screenshot of its window, prints the PNG's path and ends it.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-programs=(pickmin Bank)
+programs=(pickmin pairswap tally Bank)
 
 program=${1:-}
 if [[ ! " ${programs[*]} " == *" $program "* ]]; then

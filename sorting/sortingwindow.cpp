@@ -41,6 +41,10 @@ SortingWindow::SortingWindow(const QString &caption, Precision precision, QWidge
     , Label2(label(u"Label2"_s))
     , m_precision(precision)
 {
+    if (precision == Precision::Single) {
+        for (int i = 0; i <= 10; ++i)
+            ElementArray[i] = 0.0f;
+    }
     onClick(Command1, [this] { Command1_Click(); });
 }
 

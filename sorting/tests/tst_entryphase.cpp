@@ -108,11 +108,13 @@ void TestEntryPhase::walk()
     QCOMPARE(window.Text1->selStart(), selStart);
     QCOMPARE(window.Text1->selectedText(), selected);
     QCOMPARE(window.Label2->caption(), Note);
-    QCOMPARE(window.ElementArray[0].type(), NumericValue::Type::Empty);
-    const auto slotType = precision == SortingWindow::Precision::Single
-                              ? NumericValue::Type::Single
-                              : NumericValue::Type::Double;
-    QCOMPARE(window.ElementArray[10].type(), slotType);
+    // Slot 0 keeps its start value: empty, or a single 0.
+    const bool single = precision == SortingWindow::Precision::Single;
+    QCOMPARE(window.ElementArray[0].type(),
+             single ? NumericValue::Type::Single : NumericValue::Type::Empty);
+    QCOMPARE(window.ElementArray[0], NumericValue(0));
+    QCOMPARE(window.ElementArray[10].type(),
+             single ? NumericValue::Type::Single : NumericValue::Type::Double);
 }
 
 void TestEntryPhase::startState()
