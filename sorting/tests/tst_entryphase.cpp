@@ -1,12 +1,14 @@
 #include "commandbutton.h"
 #include "label.h"
 #include "messagecapture.h"
+#include "sortingtest.h"
 #include "sortingwindow.h"
 #include "textbox.h"
 
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using namespace SortingTest;
 
 namespace {
 
@@ -21,9 +23,6 @@ public:
 protected:
     void sortAndShow() override {}
 };
-
-const QString Header = u"Исходный массив состоит из элементов:\r\n"_s;
-const QString Note = u"В случае неправильного ввода массив будет дополнен числами автоматически!"_s;
 
 } // namespace
 
@@ -100,10 +99,9 @@ void TestEntryPhase::walk()
 
     EntryOnlyWindow window(precision);
     window.show();
-    window.Text1->setText(text);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    sortText(window, text);
 
-    QCOMPARE(window.Label1->caption(), Header + echo);
+    QCOMPARE(window.Label1->caption(), SourceHeader + echo);
     QCOMPARE(window.Text1->text(), text);
     QCOMPARE(window.Text1->selStart(), selStart);
     QCOMPARE(window.Text1->selectedText(), selected);
@@ -135,15 +133,14 @@ void TestEntryPhase::startState()
 
     QTest::keyClicks(window.Text1, u"2 1"_s);
     QTest::keyClick(window.Text1, Qt::Key_Return);
-    QCOMPARE(window.Label1->caption(), Header + u" 2  1  1  1  1  1  1  1  1  1 "_s);
+    QCOMPARE(window.Label1->caption(), SourceHeader + u" 2  1  1  1  1  1  1  1  1  1 "_s);
 }
 
 void TestEntryPhase::repeatedClick()
 {
     EntryOnlyWindow window(SortingWindow::Precision::Double);
     window.show();
-    window.Text1->setText(u"9 8"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    sortText(window, u"9 8"_s);
     const QString first = window.Label1->caption();
     QTest::mouseClick(window.Command1, Qt::LeftButton);
     QCOMPARE(window.Label1->caption(), first);
@@ -156,10 +153,9 @@ void TestEntryPhase::singleOverflowStops()
     MessageCapture messages;
     EntryOnlyWindow window(SortingWindow::Precision::Single);
     window.show();
-    window.Text1->setText(u"2 1E+39 3"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
-    QCOMPARE(messages.prompts, QStringList{u"Ошибка выполнения: переполнение."_s});
-    QCOMPARE(window.Label1->caption(), Header + u" 2 "_s);
+    sortText(window, u"2 1E+39 3"_s);
+    QCOMPARE(messages.prompts, QStringList{Overflow});
+    QCOMPARE(window.Label1->caption(), SourceHeader + u" 2 "_s);
     QCOMPARE(window.Label2->caption(), Note);
     QVERIFY(window.isVisible());
 }

@@ -2,6 +2,7 @@
 #include "label.h"
 #include "messagecapture.h"
 #include "pairswapwindow.h"
+#include "sortingtest.h"
 #include "textbox.h"
 
 #include <QRandomGenerator>
@@ -9,11 +10,11 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace SortingTest;
 
 namespace {
 
 const QString Title = u"Алгоритм сортировки парными перестановками: \r\n"_s;
-const QString Header = u"Исходный массив состоит из элементов:\r\n"_s;
 
 QString result(const QString &swaps, const QString &sorted)
 {
@@ -59,8 +60,7 @@ void TestPairSwap::sorts()
     PairSwapWindow window;
     window.show();
     QCOMPARE(window.windowTitle(), u"Сортировка массива попарными перестановками"_s);
-    window.Text1->setText(text);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    sortText(window, text);
     QCOMPARE(window.Label2->caption(), caption);
     // A second click starts afresh from the text.
     QTest::mouseClick(window.Command1, Qt::LeftButton);
@@ -72,11 +72,11 @@ void TestPairSwap::echoAtSinglePrecision()
 {
     PairSwapWindow window;
     window.show();
-    window.Text1->setText(u"3.14159265358979 123456789"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    sortText(window, u"3.14159265358979 123456789"_s);
     QCOMPARE(window.Label1->caption(),
-             Header + u" 3.141593  1.234568E+08  1.234568E+08  1.234568E+08  1.234568E+08 "
-                      u" 1.234568E+08  1.234568E+08  1.234568E+08  1.234568E+08  1.234568E+08 "_s);
+             SourceHeader +
+                 u" 3.141593  1.234568E+08  1.234568E+08  1.234568E+08  1.234568E+08 "
+                 u" 1.234568E+08  1.234568E+08  1.234568E+08  1.234568E+08  1.234568E+08 "_s);
 }
 
 // A number a single cannot hold is refused as it is stored; nothing is sorted.
@@ -85,12 +85,10 @@ void TestPairSwap::beyondSingleRange()
     MessageCapture messages;
     PairSwapWindow window;
     window.show();
-    window.Text1->setText(u"1 2 1E+39"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
-    QCOMPARE(messages.prompts, QStringList{u"Ошибка выполнения: переполнение."_s});
-    QCOMPARE(window.Label1->caption(), Header + u" 1  2 "_s);
-    QCOMPARE(window.Label2->caption(),
-             u"В случае неправильного ввода массив будет дополнен числами автоматически!"_s);
+    sortText(window, u"1 2 1E+39"_s);
+    QCOMPARE(messages.prompts, QStringList{Overflow});
+    QCOMPARE(window.Label1->caption(), SourceHeader + u" 1  2 "_s);
+    QCOMPARE(window.Label2->caption(), Note);
     QVERIFY(window.isVisible());
 }
 

@@ -2,17 +2,18 @@
 #include "label.h"
 #include "messagecapture.h"
 #include "pickminwindow.h"
+#include "sortingtest.h"
 #include "textbox.h"
 
 #include <QTest>
 #include <clocale>
 
 using namespace Qt::StringLiterals;
+using namespace SortingTest;
 
 namespace {
 
 const QString Title = u"Алгоритм сортировки переносом мин. элемента: \r\n"_s;
-const QString Header = u"Исходный массив состоит из элементов:\r\n"_s;
 
 } // namespace
 
@@ -66,8 +67,7 @@ void TestPickMin::sorts()
     QFETCH(QString, sorted);
     PickMinWindow window;
     window.show();
-    window.Text1->setText(text);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    sortText(window, text);
     QCOMPARE(window.Label2->caption(), Title + sorted);
     QCOMPARE(window.ResultArray[0], 0.0f);
     QCOMPARE(window.ElementArray[0].type(), NumericValue::Type::Empty);
@@ -78,9 +78,8 @@ void TestPickMin::firstExample()
     PickMinWindow window;
     window.show();
     QCOMPARE(window.windowTitle(), u"Сортировка массива переносом мин. элемента"_s);
-    window.Text1->setText(u"5 3 8 1 9 2 7 4 10 6"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
-    QCOMPARE(window.Label1->caption(), Header + u" 5  3  8  1  9  2  7  4  10  6 "_s);
+    sortText(window, u"5 3 8 1 9 2 7 4 10 6"_s);
+    QCOMPARE(window.Label1->caption(), SourceHeader + u" 5  3  8  1  9  2  7  4  10  6 "_s);
     QCOMPARE(window.Label2->caption(), Title + u" 1  2  3  4  5  6  7  8  9  10 "_s);
     QCOMPARE(window.Label1->text(),
              u"Исходный массив состоит из элементов:\n 5  3  8  1  9  2  7  4  10  6 "_s);
@@ -104,15 +103,13 @@ void TestPickMin::beyondSingleRange()
     MessageCapture messages;
     PickMinWindow window;
     window.show();
-    window.Text1->setText(text);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
-    QCOMPARE(messages.prompts, QStringList{u"Ошибка выполнения: переполнение."_s});
-    QCOMPARE(window.Label1->caption(), Header + echo);
+    sortText(window, text);
+    QCOMPARE(messages.prompts, QStringList{Overflow});
+    QCOMPARE(window.Label1->caption(), SourceHeader + echo);
     QCOMPARE(window.Label2->caption(), Title);
     QVERIFY(window.isVisible());
 
-    window.Text1->setText(u"2 1"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    sortText(window, u"2 1"_s);
     QCOMPARE(window.Label2->caption(), Title + u" 1  1  1  1  1  1  1  1  1  2 "_s);
 }
 
@@ -120,8 +117,7 @@ void TestPickMin::repeatedClick()
 {
     PickMinWindow window;
     window.show();
-    window.Text1->setText(u"3 -1 2"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    sortText(window, u"3 -1 2"_s);
     const QString first = window.Label2->caption();
     QTest::mouseClick(window.Command1, Qt::LeftButton);
     QCOMPARE(window.Label2->caption(), first);

@@ -1,6 +1,7 @@
 #include "commandbutton.h"
 #include "label.h"
 #include "messagecapture.h"
+#include "sortingtest.h"
 #include "tallywindow.h"
 #include "textbox.h"
 
@@ -9,12 +10,12 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using namespace SortingTest;
 
 namespace {
 
 const QString Title =
     u"Алгоритм сортировки подсчетом (все элементы массива должны быть разными!):\r\n"_s;
-const QString Header = u"Исходный массив состоит из элементов:\r\n"_s;
 
 } // namespace
 
@@ -58,8 +59,7 @@ void TestTally::sorts()
     TallyWindow window;
     window.show();
     QCOMPARE(window.windowTitle(), u"Сортировка массива подсчетом"_s);
-    window.Text1->setText(text);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    sortText(window, text);
     QCOMPARE(window.Label2->caption(), Title + sorted);
     QCOMPARE(window.ResultArray[0], 0.0f);
 }
@@ -69,10 +69,8 @@ void TestTally::zerosAreFresh()
 {
     TallyWindow window;
     window.show();
-    window.Text1->setText(u"11 12 13 14 15 16 17 18 19 20"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
-    window.Text1->setText(u"4 2 4 1 3 5 6 7 8 9"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    sortText(window, u"11 12 13 14 15 16 17 18 19 20"_s);
+    sortText(window, u"4 2 4 1 3 5 6 7 8 9"_s);
     QCOMPARE(window.Label2->caption(), Title + u" 1  2  3  4  0  5  6  7  8  9 "_s);
 }
 
@@ -81,10 +79,9 @@ void TestTally::beyondSingleRange()
     MessageCapture messages;
     TallyWindow window;
     window.show();
-    window.Text1->setText(u"1 1E+39 2"_s);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
-    QCOMPARE(messages.prompts, QStringList{u"Ошибка выполнения: переполнение."_s});
-    QCOMPARE(window.Label1->caption(), Header + u" 1  1E+39  2  2  2  2  2  2  2  2 "_s);
+    sortText(window, u"1 1E+39 2"_s);
+    QCOMPARE(messages.prompts, QStringList{Overflow});
+    QCOMPARE(window.Label1->caption(), SourceHeader + u" 1  1E+39  2  2  2  2  2  2  2  2 "_s);
     QCOMPARE(window.Label2->caption(), Title);
     QVERIFY(window.isVisible());
 }
