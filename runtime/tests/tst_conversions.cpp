@@ -125,7 +125,7 @@ void TestConversions::numberToText_data()
     QTest::newRow("equal as singles") << s(1.00000002f) << u" 1"_s;
     QTest::newRow("seven integer digits") << s(1234567) << u" 1234567"_s;
     QTest::newRow("eight integer digits") << s(12345678) << u" 1.234568E+07"_s;
-    QTest::newRow("nine integer digits") << s(123456789) << u" 1.234568E+08"_s;
+    QTest::newRow("nine integer digits") << s(static_cast<float>(123456789)) << u" 1.234568E+08"_s;
     QTest::newRow("negative single") << s(-7) << u"-7"_s;
     QTest::newRow("small single") << s(0.00001f) << u" 1E-05"_s;
     QTest::newRow("largest single") << s(FLT_MAX) << u" 3.402823E+38"_s;

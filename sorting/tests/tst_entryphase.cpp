@@ -5,6 +5,9 @@
 #include "sortingwindow.h"
 #include "textbox.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -37,6 +40,8 @@ private slots:
     void startState();
     void repeatedClick();
     void singleOverflowStops();
+    void longestPaste();
+    void anyText();
 };
 
 void TestEntryPhase::walk_data()
@@ -158,6 +163,68 @@ void TestEntryPhase::singleOverflowStops()
     QCOMPARE(window.Label1->caption(), SourceHeader + u" 2 "_s);
     QCOMPARE(window.Label2->caption(), Note);
     QVERIFY(window.isVisible());
+}
+
+// A paste that fills the box to its maximum length is read like any other text.
+void TestEntryPhase::longestPaste()
+{
+    EntryOnlyWindow window(SortingWindow::Precision::Double);
+    window.show();
+    QGuiApplication::clipboard()->setText(u"-12345.678 "_s.repeated(4000));
+    window.Text1->paste();
+    QCOMPARE(window.Text1->text().size(), window.Text1->maxLength());
+    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    QCOMPARE(window.Label1->caption(), SourceHeader + u"-12345.678 "_s.repeated(10));
+    QCOMPARE(window.Text1->selStart(), 110);
+    QCOMPARE(window.Text1->selLength(), window.Text1->maxLength() - 110);
+}
+
+// Generated texts of blanks, tabs, signs, marks, digits, letters and surrogates: every one gives
+// ten numbers, or the overflow error for a number singles cannot hold; the text never changes and
+// the selection stays within it.
+void TestEntryPhase::anyText()
+{
+    const QStringList pieces{u" "_s,
+                             u"  "_s,
+                             u"\t"_s,
+                             u"-"_s,
+                             u"+"_s,
+                             u"."_s,
+                             u","_s,
+                             u"E"_s,
+                             u"d"_s,
+                             u"7"_s,
+                             u"0"_s,
+                             u"123456789"_s,
+                             u"x"_s,
+                             u"\u00A0"_s,
+                             u"\U0001F600"_s,
+                             QString(QChar(0xD800)),
+                             u"9"_s.repeated(400),
+                             u"1e39"_s};
+    QRandomGenerator random(20261208);
+    MessageCapture messages;
+    for (const auto precision :
+         {SortingWindow::Precision::Double, SortingWindow::Precision::Single}) {
+        EntryOnlyWindow window(precision);
+        for (int round = 0; round < 400; ++round) {
+            QString text;
+            for (int n = random.bounded(30); n > 0; --n)
+                text += pieces[random.bounded(pieces.size())];
+            messages.prompts.clear();
+            sortText(window, text);
+
+            QCOMPARE(window.Text1->text(), text);
+            QVERIFY(window.Text1->selStart() >= 0);
+            QVERIFY(window.Text1->selStart() + window.Text1->selLength() <= text.size());
+            if (!messages.prompts.isEmpty()) {
+                QCOMPARE(messages.prompts, QStringList{Overflow});
+                continue;
+            }
+            const QString echo = window.Label1->caption().section(u"\r\n"_s, 1);
+            QCOMPARE(echo.split(u' ', Qt::SkipEmptyParts).size(), 10);
+        }
+    }
 }
 
 QTEST_MAIN(TestEntryPhase)
