@@ -1,9 +1,10 @@
 #include "label.h"
 
+#include <QHelpEvent>
 #include <QRegularExpression>
+#include <QToolTip>
 
-Label::Label(QWidget *parent)
-    : QLabel(parent)
+Label::Label(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
@@ -19,18 +20,24 @@ void Label::setCaption(const QString &caption)
     QString shown = caption;
     shown.replace(lineBreak, QStringLiteral("\n"));
     setText(shown);
-    updateToolTip();
 }
 
-void Label::resizeEvent(QResizeEvent *event)
+bool Label::captionFits() const
 {
-    QLabel::resizeEvent(event);
-    updateToolTip();
+    const QRect needed = fontMetrics().boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX),
+                                                    Qt::TextWordWrap, text());
+    return needed.height() <= height() && needed.width() <= width();
 }
 
-void Label::updateToolTip()
+// Measured only when asked for: a click writes captions many times.
+bool Label::event(QEvent *event)
 {
-    const QRect needed =
-        fontMetrics().boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX), Qt::TextWordWrap, text());
-    setToolTip(needed.height() > height() || needed.width() > width() ? text() : QString());
+    if (event->type() == QEvent::ToolTip) {
+        if (captionFits())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(static_cast<QHelpEvent *>(event)->globalPos(), text(), this);
+        return true;
+    }
+    return QLabel::event(event);
 }

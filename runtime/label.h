@@ -4,7 +4,7 @@
 
 // A caption on the window. The caption reads back exactly what was written; a carriage return
 // and line feed pair in it shows as one line break. A caption too long for the label shows whole
-// in its tooltip.
+// in a tooltip.
 class Label : public QLabel {
     Q_OBJECT
 public:
@@ -13,11 +13,12 @@ public:
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
 
+    // Whether the caption, wrapped at the label's width, fits its height.
+    bool captionFits() const;
+
 protected:
-    void resizeEvent(QResizeEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
-    void updateToolTip();
-
     QString m_caption;
 };

@@ -19,28 +19,10 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     exec "$bin/$program"
 fi
 
+source "$root/scripts/lib/virtualdisplay.sh"
+start_virtual_display
 shots="$root/build/screenshots"
 mkdir -p "$shots"
-displayfile=$(mktemp)
-runtimedir=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$displayfile" "$runtimedir"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 800x600x24 -br -nolisten tcp 3>"$displayfile" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 100); do
-    [ -s "$displayfile" ] && break
-    sleep 0.1
-done
-[ -s "$displayfile" ] || { echo "run: the virtual display did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$displayfile")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-export XDG_RUNTIME_DIR="$runtimedir"
-
 "$bin/$program" &
 pids+=($!)
 "$bin/grabscreen" "$shots/$program.png"

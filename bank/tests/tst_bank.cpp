@@ -57,7 +57,7 @@ void TestBank::startState()
     QCOMPARE(QApplication::focusWidget(), window.Command2);
     // Every start caption fits its label, the description included.
     for (Label *label : window.findChildren<Label *>())
-        QVERIFY2(label->toolTip().isEmpty(), qPrintable(label->objectName()));
+        QVERIFY2(label->captionFits(), qPrintable(label->objectName()));
 
     // Space on the focused button computes.
     QTest::keyClick(window.Command2, Qt::Key_Space);

@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -108,13 +109,22 @@ void TestForm::labelCaption()
 void TestForm::longCaptionInToolTip()
 {
     m_form->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     Label *label = m_form->label(u"Label1"_s);
-    QVERIFY(label->toolTip().isEmpty());
+    const auto hover = [label] {
+        QHelpEvent event(QEvent::ToolTip, QPoint(2, 2), label->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(label, &event);
+    };
+    QVERIFY(label->captionFits());
     const QString longCaption = QString(u"1234567890 "_s).repeated(20);
     label->setCaption(longCaption);
-    QCOMPARE(label->toolTip(), longCaption);
+    QVERIFY(!label->captionFits());
+    hover();
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), longCaption);
     label->setCaption(u"Коротко"_s);
-    QVERIFY(label->toolTip().isEmpty());
+    hover();
+    QTRY_VERIFY(!QToolTip::isVisible());
 }
 
 void TestForm::accessibleNames()

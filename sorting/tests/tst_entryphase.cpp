@@ -133,8 +133,8 @@ void TestEntryPhase::startState()
     QVERIFY(window.Text1->text().isEmpty());
     QCOMPARE(QApplication::focusWidget(), window.Text1);
     // Every start caption fits its label.
-    QVERIFY(window.Label1->toolTip().isEmpty());
-    QVERIFY(window.Label2->toolTip().isEmpty());
+    QVERIFY(window.Label1->captionFits());
+    QVERIFY(window.Label2->captionFits());
 
     QTest::keyClicks(window.Text1, u"2 1"_s);
     QTest::keyClick(window.Text1, Qt::Key_Return);
