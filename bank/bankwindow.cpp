@@ -75,9 +75,11 @@ void BankWindow::Command2_Click()
     NumericValue years = 0;
     const NumericValue startingAmount = amount;
     while (amount > payment) {
-        const NumericValue interest = amount * rate / 100;
-        amount = amount + interest;
-        amount = amount - payment;
+        NumericValue interest = amount;
+        interest *= rate;
+        interest /= 100;
+        amount += interest;
+        amount -= payment;
         // Also catches an amount grown to infinity.
         if (amount >= startingAmount) {
             showMessage(u"Выплаты за год не покрывают процентную ставку! Измените данные."_s);
@@ -88,7 +90,7 @@ void BankWindow::Command2_Click()
             showMessage(u"Срок погашения превышает 32767 лет! Измените данные."_s);
             return;
         }
-        years = years + 1;
+        years += 1;
     }
 
     const QString remainder = formatWithPattern(amount, u"###0.00");

@@ -4,7 +4,8 @@
 #include <QRegularExpression>
 #include <QToolTip>
 
-Label::Label(QWidget *parent) : QLabel(parent)
+Label::Label(QWidget *parent)
+    : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setWordWrap(true);
@@ -24,8 +25,8 @@ void Label::setCaption(const QString &caption)
 
 bool Label::captionFits() const
 {
-    const QRect needed = fontMetrics().boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX),
-                                                    Qt::TextWordWrap, text());
+    const QRect needed =
+        fontMetrics().boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX), Qt::TextWordWrap, text());
     return needed.height() <= height() && needed.width() <= width();
 }
 

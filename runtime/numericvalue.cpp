@@ -75,15 +75,6 @@ NumericValue arithmetic(const NumericValue &left, const NumericValue &right, Op 
 
 } // namespace
 
-NumericValue::NumericValue(int value)
-{
-    if (value >= std::numeric_limits<std::int16_t>::min() &&
-        value <= std::numeric_limits<std::int16_t>::max())
-        m_value = static_cast<std::int16_t>(value);
-    else
-        m_value = static_cast<std::int32_t>(value);
-}
-
 NumericValue NumericValue::fromInt32(std::int32_t value)
 {
     NumericValue result;

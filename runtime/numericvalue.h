@@ -22,7 +22,13 @@ public:
     {
     }
     // The narrowest integer type that holds the value, as for a literal in the program text.
-    NumericValue(int value);
+    NumericValue(int value)
+    {
+        if (value >= INT16_MIN && value <= INT16_MAX)
+            m_value = static_cast<std::int16_t>(value);
+        else
+            m_value = static_cast<std::int32_t>(value);
+    }
     static NumericValue fromInt32(std::int32_t value);
     NumericValue(float value)
         : m_value(value)
@@ -42,14 +48,18 @@ public:
     NumericValue(const NumericValue &) = default;
     NumericValue(NumericValue &&) noexcept = default;
     NumericValue &operator=(const NumericValue &) = default;
-    // A double replacing a double skips the variant's general assignment: the year loop of a
-    // long loan does little else.
+    // A double or an integer replacing one of its kind skips the variant's general assignment:
+    // the year loop of a long loan does little else.
     NumericValue &operator=(NumericValue &&other) noexcept
     {
-        auto *target = std::get_if<double>(&m_value);
-        const auto *source = std::get_if<double>(&other.m_value);
-        if (target && source)
+        if (auto *target = std::get_if<double>(&m_value),
+            *source = std::get_if<double>(&other.m_value);
+            target && source)
             *target = *source;
+        else if (auto *target16 = std::get_if<std::int16_t>(&m_value),
+                 *source16 = std::get_if<std::int16_t>(&other.m_value);
+                 target16 && source16)
+            *target16 = *source16;
         else
             m_value = std::move(other.m_value);
         return *this;
@@ -99,6 +109,34 @@ public:
             return a / b;
         return divide(left, right);
     }
+    // In place where the value is a double: the year loop of a long loan does little else.
+    NumericValue &operator+=(const NumericValue &right)
+    {
+        return update(
+            right, [](double a, double b) { return a + b; },
+            [](const NumericValue &a, const NumericValue &b) { return a + b; });
+    }
+    NumericValue &operator-=(const NumericValue &right)
+    {
+        return update(
+            right, [](double a, double b) { return a - b; },
+            [](const NumericValue &a, const NumericValue &b) { return a - b; });
+    }
+    NumericValue &operator*=(const NumericValue &right)
+    {
+        return update(
+            right, [](double a, double b) { return a * b; },
+            [](const NumericValue &a, const NumericValue &b) { return a * b; });
+    }
+    NumericValue &operator/=(const NumericValue &right)
+    {
+        if (double b; right.plain(b) && b == 0.0)
+            return *this = *this / right; // raises the error
+        return update(
+            right, [](double a, double b) { return a / b; },
+            [](const NumericValue &a, const NumericValue &b) { return a / b; });
+    }
+
     // Bitwise or of the two values as integers; joins truth values.
     friend NumericValue operator|(const NumericValue &left, const NumericValue &right);
 
@@ -116,6 +154,17 @@ public:
     }
 
 private:
+    template<class DoubleOp, class ValueOp>
+    NumericValue &update(const NumericValue &right, DoubleOp doubleOp, ValueOp valueOp)
+    {
+        double b;
+        if (auto *a = std::get_if<double>(&m_value); a && right.plain(b))
+            *a = doubleOp(*a, b);
+        else
+            *this = valueOp(*this, right);
+        return *this;
+    }
+
     bool isDouble() const { return type() == Type::Double; }
     // Both operands are doubles or 16-bit integers, read as doubles.
     static bool bothPlain(const NumericValue &left, const NumericValue &right, double &a, double &b)
