@@ -20,11 +20,16 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 fi
 
-# The window tests run once more under a Russian locale, where the C library writes a decimal comma.
-if ! locale -a 2>/dev/null | grep -qix 'ru_RU\.utf-\?8'; then
-    echo "bootstrap: generating the ru_RU.UTF-8 locale"
-    if ! grep -q '^ru_RU.UTF-8 UTF-8' /etc/locale.gen; then
-        echo 'ru_RU.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+# The window tests run under Russian and English locales too.
+for locale in ru_RU en_US; do
+    if ! locale -a 2>/dev/null | grep -qix "$locale\.utf-\?8"; then
+        echo "bootstrap: generating the $locale.UTF-8 locale"
+        if ! grep -q "^$locale.UTF-8 UTF-8" /etc/locale.gen; then
+            echo "$locale.UTF-8 UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+        generate=1
     fi
+done
+if [ -n "${generate:-}" ]; then
     "${sudo[@]}" locale-gen >/dev/null
 fi

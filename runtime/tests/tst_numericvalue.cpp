@@ -68,6 +68,20 @@ void TestNumericValue::arithmetic_data()
     QTest::newRow("text read as number") << NumericValue(u"5"_s) + 1 << Type::Double << u" 6"_s;
     QTest::newRow("single reference")
         << NumericValue::reference(slot) * 2 << Type::Single << u" 5"_s;
+    const auto compound = [](NumericValue value, auto op) {
+        op(value);
+        return value;
+    };
+    QTest::newRow("+= on a double")
+        << compound(0.5, [](auto &v) { v += 1; }) << Type::Double << u" 1.5"_s;
+    QTest::newRow("+= widens an integer")
+        << compound(i16max, [](auto &v) { v += 1; }) << Type::Long << u" 32768"_s;
+    QTest::newRow("+= joins texts")
+        << compound(u"a"_s, [](auto &v) { v += NumericValue(u"b"_s); }) << Type::Text << u"ab"_s;
+    QTest::newRow("*= then /=") << compound(5000000.0, [](auto &v) { v *= 12.0, v /= 100; })
+                                << Type::Double << u" 600000"_s;
+    QTest::newRow("-= on an integer")
+        << compound(3, [](auto &v) { v -= 0.5; }) << Type::Double << u" 2.5"_s;
     QTest::newRow("truth values or")
         << (NumericValue(0).compareLess(1) | NumericValue(0)) << Type::Integer << u"-1"_s;
     QTest::newRow("false or false")
@@ -157,6 +171,8 @@ void TestNumericValue::errors_data()
         << Op([] { checkedSubtract(-2147483647 - 1, 1); }) << overflow;
     QTest::newRow("division by zero")
         << Op([] { NumericValue(1) / 0; }) << RuntimeError::Kind::DivisionByZero;
+    QTest::newRow("compound division by zero")
+        << Op([] { NumericValue(1.5) /= 0; }) << RuntimeError::Kind::DivisionByZero;
     QTest::newRow("zero by zero") << Op([] { NumericValue(0.0) / NumericValue(); })
                                   << RuntimeError::Kind::DivisionByZero;
 }
