@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing the programs need.
-# Does nothing when they are all present.
+# Installs the Debian packages that building, running and testing the programs need, and any
+# named on the command line. Does nothing when they are all present.
 set -euo pipefail
 
 packages=(g++ clang libclang-rt-14-dev cmake ninja-build qt6-base-dev qt6-qpa-plugins xvfb xauth
-    fonts-dejavu-core locales)
+    fonts-dejavu-core locales "$@")
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
