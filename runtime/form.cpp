@@ -7,6 +7,7 @@
 #include "textbox.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
 
@@ -95,6 +96,8 @@ void Form::onClick(CommandButton *button, std::function<void()> handler)
             handler();
         } catch (const RuntimeError &error) {
             showMessage(error.message());
+        } catch (const std::bad_alloc &) {
+            showMessage(QStringLiteral("Ошибка выполнения: недостаточно памяти."));
         }
     });
 }
