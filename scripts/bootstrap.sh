@@ -3,8 +3,8 @@
 # named on the command line. Does nothing when they are all present.
 set -euo pipefail
 
-packages=(g++ clang libclang-rt-14-dev cmake ninja-build qt6-base-dev qt6-qpa-plugins xvfb xauth
-    fonts-dejavu-core locales "$@")
+packages=(g++ clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev cmake ninja-build doctest-dev
+    libfast-float-dev qt6-base-dev qt6-qpa-plugins xvfb xauth fonts-dejavu-core locales "$@")
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)

@@ -7,11 +7,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-45}
 build="$root/build-checks"
 
-export QT_QPA_PLATFORM=offscreen
-export LSAN_OPTIONS="suppressions=$root/sanitizer-suppressions.txt"
 mkdir -p "$build/corpus"
 cd "$build/corpus"
-for seeds in "$root"/runtime/fuzz/corpus/* "$root"/sorting/fuzz/corpus/*; do
+for seeds in "$root"/core/fuzz/corpus/* "$root"/sorting/fuzz/corpus/*; do
     name=$(basename "$seeds")
     mkdir -p "$name"
     cp -n "$seeds"/* "$name"/

@@ -9,7 +9,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bin="$root/build/bin"
 source "$root/scripts/lib/virtualdisplay.sh"
 start_virtual_display
-openbox --sm-disable --config-file "$root/tools/openbox-rc.xml" >/dev/null 2>&1 &
+openbox --sm-disable --config-file "$root/desktop/tools/openbox-rc.xml" >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 

@@ -1,19 +1,29 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: first the ordinary build, then
-# a clang build with AddressSanitizer and UndefinedBehaviorSanitizer, which runs the tests again
-# and each fuzz target for a bounded time.
+# Installs what is missing, builds everything and runs every test: first the ordinary build; then
+# the core alone with clang and libc++, the library the WebAssembly build uses; then a clang build
+# with AddressSanitizer and UndefinedBehaviorSanitizer, which runs the tests again and each fuzz
+# target for a bounded time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
 "$root/scripts/bootstrap.sh"
+# A test that hangs fails after this many seconds; each test also sets its own limit.
+timeout=(--timeout 300)
 
 "$root/scripts/build.sh"
-QT_QPA_PLATFORM=offscreen ctest --test-dir "$root/build" --output-on-failure
+ctest --test-dir "$root/build" --output-on-failure "${timeout[@]}"
+
+libcxx="$root/build-libcxx"
+[ -f "$libcxx/CMakeCache.txt" ] ||
+    cmake -S "$root" -B "$libcxx" -G Ninja -DBUILD_DESKTOP=OFF -DCMAKE_CXX_COMPILER=clang++ \
+        -DCMAKE_CXX_FLAGS=-stdlib=libc++ -DCMAKE_EXE_LINKER_FLAGS=-stdlib=libc++ >/dev/null
+cmake --build "$libcxx"
+ctest --test-dir "$libcxx" --output-on-failure "${timeout[@]}"
 
 checks="$root/build-checks"
 [ -f "$checks/CMakeCache.txt" ] ||
     cmake -S "$root" -B "$checks" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DFUZZING=ON >/dev/null
 cmake --build "$checks"
 QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/sanitizer-suppressions.txt" \
-    UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$checks" --output-on-failure
+    UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$checks" --output-on-failure "${timeout[@]}"
 "$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-45}"

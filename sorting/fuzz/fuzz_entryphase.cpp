@@ -1,21 +1,25 @@
 // Any text in the entry box gives ten numbers, or ends the click with the overflow error; the text
 // is never changed and the selection stays within it.
-#include "label.h"
-#include "runtimeerror.h"
-#include "sortingwindow.h"
-#include "textbox.h"
+#include "sortingform.h"
 
-#include <QApplication>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
-class EntryOnlyWindow : public SortingWindow {
+class EntryOnlyForm : public SortingForm {
 public:
-    explicit EntryOnlyWindow(Precision precision)
-        : SortingWindow(QString(), precision)
+    explicit EntryOnlyForm(Precision precision)
+        : SortingForm(u"", u"fuzz", precision)
     {
+        setPresenter([this](const std::u16string &prompt, const std::u16string &) {
+            if (prompt != u"Ошибка выполнения: переполнение.")
+                std::abort();
+            failed = true;
+        });
     }
+    bool failed = false;
 
 protected:
     void sortAndShow() override {}
@@ -28,47 +32,42 @@ bool holdsNumber(const NumericValue &value)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(*argc, *argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size < 1)
         return 0;
-    static EntryOnlyWindow doubles(SortingWindow::Precision::Double);
-    static EntryOnlyWindow singles(SortingWindow::Precision::Single);
-    EntryOnlyWindow &window = data[0] % 2 ? singles : doubles;
+    static EntryOnlyForm doubles(SortingForm::Precision::Double);
+    static EntryOnlyForm singles(SortingForm::Precision::Single);
+    EntryOnlyForm &form = data[0] % 2 ? singles : doubles;
 
-    const QString text = QString::fromUtf16(reinterpret_cast<const char16_t *>(data + 1),
-                                            static_cast<qsizetype>((size - 1) / 2));
-    window.Text1->setText(text);
-    const QString shown = window.Text1->text();
+    // The bytes after the first need not be aligned for UTF-16.
+    std::u16string text((size - 1) / 2, u'\0');
+    std::memcpy(text.data(), data + 1, text.size() * sizeof(char16_t));
+    form.Text1.setText(text);
+    const std::u16string shown = form.Text1.text();
     for (int i = 1; i <= 10; ++i)
-        window.ElementArray[i] = NumericValue();
-    bool finished = false;
-    try {
-        window.Command1_Click();
-        finished = true;
-    } catch (const RuntimeError &error) {
-        if (error.kind() != RuntimeError::Kind::Overflow)
-            std::abort();
-    }
-    if (window.Text1->text() != shown)
+        form.ElementArray[i] = NumericValue();
+    form.failed = false;
+    form.click(form.Command1);
+    if (form.Text1.text() != shown)
         std::abort();
-    const int start = window.Text1->selStart();
-    if (start < 0 || start + window.Text1->selLength() > shown.size())
+    const std::int32_t start = form.Text1.selStart();
+    if (start < 0 || start + form.Text1.selLength() > static_cast<std::int32_t>(shown.size()))
         std::abort();
-    if (finished) {
+    if (!form.failed) {
         for (int i = 1; i <= 10; ++i) {
-            if (!holdsNumber(window.ElementArray[i]))
+            if (!holdsNumber(form.ElementArray[i]))
                 std::abort();
         }
-        const QString echo = window.Label1->caption().section(QStringLiteral("\r\n"), 1);
-        if (echo.split(u' ', Qt::SkipEmptyParts).size() != 10)
+        const std::u16string &caption = form.Label1.caption();
+        const std::size_t lineBreak = caption.find(u"\r\n");
+        int numbers = 0;
+        bool inNumber = false;
+        for (std::size_t i = lineBreak + 2; i < caption.size(); ++i) {
+            numbers += !inNumber && caption[i] != u' ';
+            inNumber = caption[i] != u' ';
+        }
+        if (numbers != 10)
             std::abort();
     }
     return 0;

@@ -1,25 +1,46 @@
 #pragma once
 
-#include "commandbutton.h"
-#include "sortingwindow.h"
-#include "textbox.h"
+#include "sortingform.h"
+#include "testsupport.h"
 
-#include <QString>
-#include <QTest>
+#include <random>
+#include <string>
 
-// What the sorting programs' tests share: texts of the window, and a click as a user makes it.
+// What the sorting programs' tests share: texts of the form, a click as a user makes it, and
+// generated numbers.
 namespace SortingTest {
 
-inline const QString SourceHeader = QStringLiteral("Исходный массив состоит из элементов:\r\n");
-inline const QString Note =
-    QStringLiteral("В случае неправильного ввода массив будет дополнен числами автоматически!");
-inline const QString Overflow = QStringLiteral("Ошибка выполнения: переполнение.");
+inline const std::u16string SourceHeader = u"Исходный массив состоит из элементов:\r\n";
+inline const std::u16string Note =
+    u"В случае неправильного ввода массив будет дополнен числами автоматически!";
+inline const std::u16string Overflow = u"Ошибка выполнения: переполнение.";
 
 // Puts the text into Text1 and clicks Сортировка.
-inline void sortText(SortingWindow &window, const QString &text)
+inline void sortText(SortingForm &form, const std::u16string &text)
 {
-    window.Text1->setText(text);
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    form.Text1.setText(text);
+    form.click(form.Command1);
+}
+
+// Ten numbers in quarters from -range/4 to range/4, the same sequence on every platform.
+struct NumberSource {
+    std::mt19937 random{20261208};
+
+    std::vector<double> next(int range)
+    {
+        std::vector<double> numbers;
+        for (int i = 0; i < 10; ++i)
+            numbers.push_back((static_cast<int>(random() % (2 * range + 1)) - range) / 4.0);
+        return numbers;
+    }
+};
+
+inline std::u16string joined(const std::vector<double> &numbers)
+{
+    std::string text;
+    for (const double number : numbers)
+        text += std::to_string(number) + ' ';
+    return std::u16string(text.begin(), text.end());
 }
 
 } // namespace SortingTest

@@ -1,25 +1,17 @@
-#include "commandbutton.h"
-#include "label.h"
-#include "messagecapture.h"
 #include "sortingtest.h"
-#include "sortingwindow.h"
-#include "textbox.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QRandomGenerator>
-#include <QTest>
+#include <random>
 
-using namespace Qt::StringLiterals;
 using namespace SortingTest;
+using Precision = SortingForm::Precision;
 
 namespace {
 
-// The shared window with a sort that does nothing, so only the entry phase shows.
-class EntryOnlyWindow : public SortingWindow {
+// The shared form with a sort that does nothing, so only the entry phase shows.
+class EntryOnlyForm : public SortingForm {
 public:
-    explicit EntryOnlyWindow(Precision precision)
-        : SortingWindow(u"Проба"_s, precision)
+    explicit EntryOnlyForm(Precision precision)
+        : SortingForm(u"Проба", u"proba", precision)
     {
     }
 
@@ -29,203 +21,163 @@ protected:
 
 } // namespace
 
-Q_DECLARE_METATYPE(SortingWindow::Precision)
-
-class TestEntryPhase : public QObject {
-    Q_OBJECT
-
-private slots:
-    void walk_data();
-    void walk();
-    void startState();
-    void repeatedClick();
-    void singleOverflowStops();
-    void longestPaste();
-    void anyText();
-};
-
-void TestEntryPhase::walk_data()
+TEST_CASE("the walk reads ten numbers from any text")
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<SortingWindow::Precision>("precision");
-    QTest::addColumn<QString>("echo");
-    QTest::addColumn<int>("selStart");
-    QTest::addColumn<QString>("selected");
-
-    const auto d = SortingWindow::Precision::Double;
-    const auto s = SortingWindow::Precision::Single;
-    QTest::newRow("ten numbers") << u"5 3 8 1 9 2 7 4 10 6"_s << d
-                                 << u" 5  3  8  1  9  2  7  4  10  6 "_s << 19 << u"6"_s;
-    QTest::newRow("three repeat the last")
-        << u"5 4 3"_s << d << u" 5  4  3  3  3  3  3  3  3  3 "_s << 4 << u"3"_s;
-    QTest::newRow("one number") << u"7"_s << d << u" 7  7  7  7  7  7  7  7  7  7 "_s << 0
-                                << u"7"_s;
-    QTest::newRow("trailing blank")
-        << u"1 2 3 "_s << d << u" 1  2  3  0  0  0  0  0  0  0 "_s << 6 << QString();
-    QTest::newRow("two blanks") << u"1  2"_s << d << u" 1  0  2  2  2  2  2  2  2  2 "_s << 3
-                                << u"2"_s;
-    QTest::newRow("leading blank")
-        << u" 1 2"_s << d << u" 0  1  2  2  2  2  2  2  2  2 "_s << 3 << u"2"_s;
-    QTest::newRow("empty") << QString() << d << u" 0  0  0  0  0  0  0  0  0  0 "_s << 0
-                           << QString();
-    QTest::newRow("twelve numbers") << u"1 2 3 4 5 6 7 8 9 10 11 12"_s << d
-                                    << u" 1  2  3  4  5  6  7  8  9  10 "_s << 21 << u"11 12"_s;
-    QTest::newRow("negative first")
-        << u"-4 2"_s << d << u"-4  2  2  2  2  2  2  2  2  2 "_s << 3 << u"2"_s;
-    QTest::newRow("letters read as 0")
-        << u"abc 5"_s << d << u" 0  5  5  5  5  5  5  5  5  5 "_s << 4 << u"5"_s;
-    QTest::newRow("comma in a token")
-        << u"1,5 2"_s << d << u" 1.5  2  2  2  2  2  2  2  2  2 "_s << 4 << u"2"_s;
-    QTest::newRow("tab inside a token")
-        << u"1\t2 3"_s << d << u" 12  3  3  3  3  3  3  3  3  3 "_s << 4 << u"3"_s;
-    QTest::newRow("blank-grouped number splits")
-        << u"5 000"_s << d << u" 5  0  0  0  0  0  0  0  0  0 "_s << 2 << u"000"_s;
-    QTest::newRow("double precision echo")
-        << u"3.14159265358979 0.1"_s << d
-        << u" 3.14159265358979  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1 "_s << 17 << u"0.1"_s;
-    QTest::newRow("single precision echo")
-        << u"3.14159265358979 0.1"_s << s
-        << u" 3.141593  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1 "_s << 17 << u"0.1"_s;
-    QTest::newRow("beyond singles, as double") << u"1E+39 -1e39"_s << d
-                                               << u" 1E+39 -1E+39 -1E+39 -1E+39 -1E+39 -1E+39 "
-                                                  u"-1E+39 -1E+39 -1E+39 -1E+39 "_s
-                                               << 6 << u"-1e39"_s;
-    QTest::newRow("surrogate pair")
-        << u"\U0001F600 5"_s << d << u" 0  5  5  5  5  5  5  5  5  5 "_s << 3 << u"5"_s;
+    struct Row {
+        const char *name;
+        std::u16string text;
+        Precision precision;
+        std::u16string echo;
+        std::int32_t selStart;
+        std::u16string selected;
+    };
+    const auto d = Precision::Double;
+    const auto s = Precision::Single;
+    const Row rows[] = {
+        {"ten numbers", u"5 3 8 1 9 2 7 4 10 6", d, u" 5  3  8  1  9  2  7  4  10  6 ", 19, u"6"},
+        {"three repeat the last", u"5 4 3", d, u" 5  4  3  3  3  3  3  3  3  3 ", 4, u"3"},
+        {"one number", u"7", d, u" 7  7  7  7  7  7  7  7  7  7 ", 0, u"7"},
+        {"trailing blank", u"1 2 3 ", d, u" 1  2  3  0  0  0  0  0  0  0 ", 6, u""},
+        {"two blanks", u"1  2", d, u" 1  0  2  2  2  2  2  2  2  2 ", 3, u"2"},
+        {"leading blank", u" 1 2", d, u" 0  1  2  2  2  2  2  2  2  2 ", 3, u"2"},
+        {"empty", u"", d, u" 0  0  0  0  0  0  0  0  0  0 ", 0, u""},
+        {"twelve numbers", u"1 2 3 4 5 6 7 8 9 10 11 12", d, u" 1  2  3  4  5  6  7  8  9  10 ", 21,
+         u"11 12"},
+        {"negative first", u"-4 2", d, u"-4  2  2  2  2  2  2  2  2  2 ", 3, u"2"},
+        {"letters read as 0", u"abc 5", d, u" 0  5  5  5  5  5  5  5  5  5 ", 4, u"5"},
+        {"comma in a token", u"1,5 2", d, u" 1.5  2  2  2  2  2  2  2  2  2 ", 4, u"2"},
+        {"tab inside a token", u"1\t2 3", d, u" 12  3  3  3  3  3  3  3  3  3 ", 4, u"3"},
+        {"blank-grouped number splits", u"5 000", d, u" 5  0  0  0  0  0  0  0  0  0 ", 2, u"000"},
+        {"double precision echo", u"3.14159265358979 0.1", d,
+         u" 3.14159265358979  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1 ", 17, u"0.1"},
+        {"single precision echo", u"3.14159265358979 0.1", s,
+         u" 3.141593  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1 ", 17, u"0.1"},
+        {"single precision, large", u"3.14159265358979 123456789", s,
+         u" 3.141593  1.234568E+08  1.234568E+08  1.234568E+08  1.234568E+08  1.234568E+08 "
+         u" 1.234568E+08  1.234568E+08  1.234568E+08  1.234568E+08 ",
+         17, u"123456789"},
+        {"beyond singles, as double", u"1E+39 -1e39", d,
+         u" 1E+39 -1E+39 -1E+39 -1E+39 -1E+39 -1E+39 -1E+39 -1E+39 -1E+39 -1E+39 ", 6, u"-1e39"},
+        {"surrogate pair", u"\U0001F600 5", d, u" 0  5  5  5  5  5  5  5  5  5 ", 3, u"5"},
+    };
+    for (const Row &row : rows) {
+        CAPTURE(row.name);
+        EntryOnlyForm form(row.precision);
+        sortText(form, row.text);
+        CHECK(form.Label1.caption() == SourceHeader + row.echo);
+        CHECK(form.Text1.text() == row.text);
+        CHECK(form.Text1.selStart() == row.selStart);
+        CHECK(form.Text1.selText() == row.selected);
+        CHECK(form.Label2.caption() == Note);
+        // Slot 0 keeps its start value: empty, or a single 0.
+        const bool single = row.precision == Precision::Single;
+        CHECK(form.ElementArray[0].type() ==
+              (single ? NumericValue::Type::Single : NumericValue::Type::Empty));
+        CHECK(form.ElementArray[0] == NumericValue(0));
+        CHECK(form.ElementArray[10].type() ==
+              (single ? NumericValue::Type::Single : NumericValue::Type::Double));
+    }
 }
 
-void TestEntryPhase::walk()
+TEST_CASE("the start state of the sorting form")
 {
-    QFETCH(QString, text);
-    QFETCH(SortingWindow::Precision, precision);
-    QFETCH(QString, echo);
-    QFETCH(int, selStart);
-    QFETCH(QString, selected);
-
-    EntryOnlyWindow window(precision);
-    window.show();
-    sortText(window, text);
-
-    QCOMPARE(window.Label1->caption(), SourceHeader + echo);
-    QCOMPARE(window.Text1->text(), text);
-    QCOMPARE(window.Text1->selStart(), selStart);
-    QCOMPARE(window.Text1->selectedText(), selected);
-    QCOMPARE(window.Label2->caption(), Note);
-    // Slot 0 keeps its start value: empty, or a single 0.
-    const bool single = precision == SortingWindow::Precision::Single;
-    QCOMPARE(window.ElementArray[0].type(),
-             single ? NumericValue::Type::Single : NumericValue::Type::Empty);
-    QCOMPARE(window.ElementArray[0], NumericValue(0));
-    QCOMPARE(window.ElementArray[10].type(),
-             single ? NumericValue::Type::Single : NumericValue::Type::Double);
+    EntryOnlyForm form(Precision::Double);
+    CHECK(form.Label1.caption() ==
+          u"Введите массив из 10 элементов в поле ввода и нажмите кнопку 'Сортировка'");
+    CHECK(form.Label2.caption() == Note);
+    CHECK(form.Command1.caption() == u"Сортировка");
+    CHECK(form.Text1.text().empty());
+    CHECK(form.tabOrder().front() == &form.Text1);
+    CHECK(form.defaultButton() == &form.Command1);
 }
 
-void TestEntryPhase::startState()
+TEST_CASE("a second click rebuilds the echo from the unchanged text")
 {
-    EntryOnlyWindow window(SortingWindow::Precision::Double);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(window.size(), QSize(383, 184));
-    QCOMPARE(window.Label1->caption(),
-             u"Введите массив из 10 элементов в поле ввода и нажмите кнопку 'Сортировка'"_s);
-    QCOMPARE(window.Label2->caption(), Note);
-    QCOMPARE(window.Command1->caption(), u"Сортировка"_s);
-    QVERIFY(window.Text1->text().isEmpty());
-    QCOMPARE(QApplication::focusWidget(), window.Text1);
-    // Every start caption fits its label.
-    QVERIFY(window.Label1->captionFits());
-    QVERIFY(window.Label2->captionFits());
-
-    QTest::keyClicks(window.Text1, u"2 1"_s);
-    QTest::keyClick(window.Text1, Qt::Key_Return);
-    QCOMPARE(window.Label1->caption(), SourceHeader + u" 2  1  1  1  1  1  1  1  1  1 "_s);
-}
-
-void TestEntryPhase::repeatedClick()
-{
-    EntryOnlyWindow window(SortingWindow::Precision::Double);
-    window.show();
-    sortText(window, u"9 8"_s);
-    const QString first = window.Label1->caption();
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
-    QCOMPARE(window.Label1->caption(), first);
-    QCOMPARE(window.Text1->text(), u"9 8"_s);
+    EntryOnlyForm form(Precision::Double);
+    sortText(form, u"9 8");
+    const std::u16string first = form.Label1.caption();
+    form.click(form.Command1);
+    CHECK(form.Label1.caption() == first);
+    CHECK(form.Text1.text() == u"9 8");
 }
 
 // A number a single cannot hold is refused when it is stored, before it is echoed.
-void TestEntryPhase::singleOverflowStops()
+TEST_CASE("a number beyond singles stops the walk where it is stored")
 {
-    MessageCapture messages;
-    EntryOnlyWindow window(SortingWindow::Precision::Single);
-    window.show();
-    sortText(window, u"2 1E+39 3"_s);
-    QCOMPARE(messages.prompts, QStringList{Overflow});
-    QCOMPARE(window.Label1->caption(), SourceHeader + u" 2 "_s);
-    QCOMPARE(window.Label2->caption(), Note);
-    QVERIFY(window.isVisible());
+    EntryOnlyForm form(Precision::Single);
+    MessageCapture messages(form);
+    sortText(form, u"2 1E+39 3");
+    CHECK(messages.prompts == std::vector<std::u16string>{Overflow});
+    CHECK(form.Label1.caption() == SourceHeader + u" 2 ");
+    CHECK(form.Label2.caption() == Note);
 }
 
-// A paste that fills the box to its maximum length is read like any other text.
-void TestEntryPhase::longestPaste()
+TEST_CASE("the longest text is read like any other")
 {
-    EntryOnlyWindow window(SortingWindow::Precision::Double);
-    window.show();
-    QGuiApplication::clipboard()->setText(u"-12345.678 "_s.repeated(4000));
-    window.Text1->paste();
-    QCOMPARE(window.Text1->text().size(), window.Text1->maxLength());
-    QTest::mouseClick(window.Command1, Qt::LeftButton);
-    QCOMPARE(window.Label1->caption(), SourceHeader + u"-12345.678 "_s.repeated(10));
-    QCOMPARE(window.Text1->selStart(), 110);
-    QCOMPARE(window.Text1->selLength(), window.Text1->maxLength() - 110);
+    EntryOnlyForm form(Precision::Double);
+    std::u16string text;
+    while (text.size() < TextBox::MaxLength)
+        text += u"-12345.678 ";
+    sortText(form, text);
+    std::u16string echo;
+    for (int i = 0; i < 10; ++i)
+        echo += u"-12345.678 ";
+    CHECK(form.Text1.text().size() == TextBox::MaxLength);
+    CHECK(form.Label1.caption() == SourceHeader + echo);
+    CHECK(form.Text1.selStart() == 110);
+    CHECK(form.Text1.selLength() == TextBox::MaxLength - 110);
 }
 
 // Generated texts of blanks, tabs, signs, marks, digits, letters and surrogates: every one gives
 // ten numbers, or the overflow error for a number singles cannot hold; the text never changes and
 // the selection stays within it.
-void TestEntryPhase::anyText()
+TEST_CASE("any text gives ten numbers")
 {
-    const QStringList pieces{u" "_s,
-                             u"  "_s,
-                             u"\t"_s,
-                             u"-"_s,
-                             u"+"_s,
-                             u"."_s,
-                             u","_s,
-                             u"E"_s,
-                             u"d"_s,
-                             u"7"_s,
-                             u"0"_s,
-                             u"123456789"_s,
-                             u"x"_s,
-                             u"\u00A0"_s,
-                             u"\U0001F600"_s,
-                             QString(QChar(0xD800)),
-                             u"9"_s.repeated(400),
-                             u"1e39"_s};
-    QRandomGenerator random(20261208);
-    MessageCapture messages;
-    for (const auto precision :
-         {SortingWindow::Precision::Double, SortingWindow::Precision::Single}) {
-        EntryOnlyWindow window(precision);
+    const std::u16string pieces[] = {u" ",
+                                     u"  ",
+                                     u"\t",
+                                     u"-",
+                                     u"+",
+                                     u".",
+                                     u",",
+                                     u"E",
+                                     u"d",
+                                     u"7",
+                                     u"0",
+                                     u"123456789",
+                                     u"x",
+                                     u"\u00A0",
+                                     u"\U0001F600",
+                                     std::u16string(1, char16_t(0xD800)),
+                                     std::u16string(400, u'9'),
+                                     u"1e39"};
+    std::mt19937 random(20261208);
+    for (const auto precision : {Precision::Double, Precision::Single}) {
+        EntryOnlyForm form(precision);
+        MessageCapture messages(form);
         for (int round = 0; round < 400; ++round) {
-            QString text;
-            for (int n = random.bounded(30); n > 0; --n)
-                text += pieces[random.bounded(pieces.size())];
+            std::u16string text;
+            for (auto n = random() % 30; n > 0; --n)
+                text += pieces[random() % std::size(pieces)];
+            CAPTURE(text);
             messages.prompts.clear();
-            sortText(window, text);
+            sortText(form, text);
 
-            QCOMPARE(window.Text1->text(), text);
-            QVERIFY(window.Text1->selStart() >= 0);
-            QVERIFY(window.Text1->selStart() + window.Text1->selLength() <= text.size());
-            if (!messages.prompts.isEmpty()) {
-                QCOMPARE(messages.prompts, QStringList{Overflow});
+            REQUIRE(form.Text1.text() == text);
+            CHECK(form.Text1.selStart() + form.Text1.selLength() <= std::int32_t(text.size()));
+            if (!messages.prompts.empty()) {
+                CHECK(messages.prompts == std::vector<std::u16string>{Overflow});
                 continue;
             }
-            const QString echo = window.Label1->caption().section(u"\r\n"_s, 1);
-            QCOMPARE(echo.split(u' ', Qt::SkipEmptyParts).size(), 10);
+            const std::u16string &caption = form.Label1.caption();
+            REQUIRE(caption.substr(0, SourceHeader.size()) == SourceHeader);
+            int numbers = 0;
+            bool inNumber = false;
+            for (char16_t c : caption.substr(SourceHeader.size())) {
+                numbers += !inNumber && c != u' ';
+                inNumber = c != u' ';
+            }
+            CHECK(numbers == 10);
         }
     }
 }
-
-QTEST_MAIN(TestEntryPhase)
-#include "tst_entryphase.moc"

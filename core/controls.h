@@ -1,0 +1,103 @@
+#pragma once
+
+#include "formlayout.h"
+
+#include <cstdint>
+#include <string>
+
+// A control of a form as plain data: its layout and the properties the programs read and write.
+// Every write counts up the control's revision, so that a view redraws only what changed.
+class Control {
+public:
+    explicit Control(ControlLayout layout)
+        : m_layout(std::move(layout))
+    {
+    }
+    virtual ~Control() = default;
+    Control(const Control &) = delete;
+    Control &operator=(const Control &) = delete;
+
+    const ControlLayout &layout() const { return m_layout; }
+    const std::u16string &name() const { return m_layout.name; }
+    ControlLayout::Kind kind() const { return m_layout.kind; }
+    // Labels take no focus.
+    bool takesFocus() const { return kind() != ControlLayout::Kind::Label; }
+    std::uint64_t revision() const { return m_revision; }
+
+protected:
+    void touch() { ++m_revision; }
+
+private:
+    ControlLayout m_layout;
+    std::uint64_t m_revision = 0;
+};
+
+// A caption on the form. It reads back exactly what was written; a carriage return and line feed
+// pair in it is a line break.
+class Label : public Control {
+public:
+    explicit Label(ControlLayout layout)
+        : Control(std::move(layout))
+        , m_caption(this->layout().caption)
+    {
+    }
+
+    const std::u16string &caption() const { return m_caption; }
+    void setCaption(std::u16string caption)
+    {
+        m_caption = std::move(caption);
+        touch();
+    }
+
+private:
+    std::u16string m_caption;
+};
+
+// A push button.
+class CommandButton : public Control {
+public:
+    explicit CommandButton(ControlLayout layout)
+        : Control(std::move(layout))
+        , m_caption(this->layout().caption)
+    {
+    }
+
+    const std::u16string &caption() const { return m_caption; }
+    void setCaption(std::u16string caption)
+    {
+        m_caption = std::move(caption);
+        touch();
+    }
+
+private:
+    std::u16string m_caption;
+};
+
+// A one-line entry box of at most MaxLength characters. The selection is a start and a length,
+// in UTF-16 code units from the start of the text: writing the start empties the selection,
+// writing the length selects from the start; both are clipped to the text.
+class TextBox : public Control {
+public:
+    static constexpr std::int32_t MaxLength = 32767;
+
+    explicit TextBox(ControlLayout layout);
+
+    const std::u16string &text() const { return m_text; }
+    // Cut to MaxLength; the selection moves to the end of the new text.
+    void setText(std::u16string text);
+
+    std::int32_t selStart() const { return m_selStart; }
+    void setSelStart(std::int32_t start);
+    std::int32_t selLength() const { return m_selLength; }
+    void setSelLength(std::int32_t length);
+    std::u16string selText() const;
+    // What a user selected, clipped like the properties.
+    void select(std::int32_t start, std::int32_t length);
+
+private:
+    std::int32_t textLength() const { return static_cast<std::int32_t>(m_text.size()); }
+
+    std::u16string m_text;
+    std::int32_t m_selStart = 0;
+    std::int32_t m_selLength = 0;
+};

@@ -1,0 +1,7 @@
+#include "application.h"
+#include "pairswapform.h"
+
+int main(int argc, char *argv[])
+{
+    return runProgram<PairSwapForm>(argc, argv);
+}

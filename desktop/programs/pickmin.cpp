@@ -1,0 +1,7 @@
+#include "application.h"
+#include "pickminform.h"
+
+int main(int argc, char *argv[])
+{
+    return runProgram<PickMinForm>(argc, argv);
+}

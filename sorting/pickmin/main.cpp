@@ -1,7 +1,0 @@
-#include "application.h"
-#include "pickminwindow.h"
-
-int main(int argc, char *argv[])
-{
-    return runProgram<PickMinWindow>(argc, argv, QStringLiteral("pickmin"));
-}

@@ -1,7 +1,0 @@
-#include "application.h"
-#include "tallywindow.h"
-
-int main(int argc, char *argv[])
-{
-    return runProgram<TallyWindow>(argc, argv, QStringLiteral("tally"));
-}
