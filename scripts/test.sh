@@ -27,3 +27,4 @@ cmake --build "$checks"
 QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/sanitizer-suppressions.txt" \
     UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$checks" --output-on-failure "${timeout[@]}"
 "$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-45}"
+"$root/scripts/package.sh" && "$root/scripts/check-release.sh"
