@@ -8,11 +8,34 @@ TextBox::TextBox(ControlLayout layout)
     setText(this->layout().caption);
 }
 
-void TextBox::setText(std::u16string text)
+std::u16string asOneLine(std::u16string_view text)
 {
-    if (text.size() > static_cast<std::size_t>(MaxLength))
-        text.resize(static_cast<std::size_t>(MaxLength));
-    m_text = std::move(text);
+    std::u16string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        switch (const char16_t c = text[i]) {
+        case u'\r':
+            if (i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            [[fallthrough]];
+        case u'\n':
+        case u'\t':
+        case u'\u00A0':
+        case u'\u202F':
+        case u'\u2028':
+        case u'\u2029':
+            line.push_back(u' ');
+            break;
+        default:
+            line.push_back(c);
+        }
+    }
+    return line;
+}
+
+void TextBox::setText(std::u16string_view text)
+{
+    m_text = asOneLine(text.substr(0, static_cast<std::size_t>(MaxLength)));
     m_selStart = textLength();
     m_selLength = 0;
     touch();

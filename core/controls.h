@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // A control of a form as plain data: its layout and the properties the programs read and write.
 // Every write counts up the control's revision, so that a view redraws only what changed.
@@ -73,6 +74,11 @@ private:
     std::u16string m_caption;
 };
 
+// The text as a one-line entry box holds it: each line break (CR LF, CR, LF, U+2028, U+2029),
+// tab and no-break space (U+00A0, U+202F) becomes one blank, so that what a box shows as a blank
+// is read as one.
+std::u16string asOneLine(std::u16string_view text);
+
 // A one-line entry box of at most MaxLength characters. The selection is a start and a length,
 // in UTF-16 code units from the start of the text: writing the start empties the selection,
 // writing the length selects from the start; both are clipped to the text.
@@ -83,8 +89,8 @@ public:
     explicit TextBox(ControlLayout layout);
 
     const std::u16string &text() const { return m_text; }
-    // Cut to MaxLength; the selection moves to the end of the new text.
-    void setText(std::u16string text);
+    // As one line (asOneLine), cut to MaxLength; the selection moves to the end of the new text.
+    void setText(std::u16string_view text);
 
     std::int32_t selStart() const { return m_selStart; }
     void setSelStart(std::int32_t start);

@@ -44,7 +44,14 @@ SortingForm::SortingForm(std::u16string caption, std::u16string programName, Pre
 
 void SortingForm::Command1_Click()
 {
-    enterElements();
+    try {
+        enterElements();
+    } catch (...) {
+        // The click fails on the numbers of this text: no result of an earlier text may stand
+        // under them. The error itself goes on to the form's dispatch.
+        Label2.setCaption(Label2.layout().caption);
+        throw;
+    }
     sortAndShow();
 }
 

@@ -87,7 +87,7 @@ TEST_CASE("Расчет counts the full years, or warns")
          Description},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         BankForm form;
         MessageCapture messages(form);
         form.Text1.setText(row.amount);
@@ -129,4 +129,14 @@ TEST_CASE("Выход ends the program without a question, whatever the boxes ho
     CHECK(closed);
     CHECK(form.isUnloaded());
     CHECK(messages.prompts.empty());
+}
+
+// An amount copied from a Russian document, its thousands set apart by no-break spaces.
+TEST_CASE("a pasted amount with no-break spaces reads whole")
+{
+    BankForm form;
+    form.Text1.setText(u"5\u00A0000\u00A0000");
+    form.Text3.setText(u"800\u202F000\r\n");
+    form.click(form.Command2);
+    CHECK(form.Label4.caption() == result(u"12", u"173373.35", u"0.22"));
 }

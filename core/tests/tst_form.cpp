@@ -161,3 +161,30 @@ TEST_CASE("unloading ends the form once")
     CHECK(form.isUnloaded());
     CHECK(closed == 1);
 }
+
+TEST_CASE("an entry box holds one line")
+{
+    struct Row {
+        const char *name;
+        std::u16string text;
+        std::u16string held;
+    };
+    const Row rows[] = {
+        {"typed", u"5 3 8", u"5 3 8"},
+        {"LF, CR LF and CR", u"1\n2\r\n3\r4", u"1 2 3 4"},
+        {"CR LF at the end", u"1\r\n", u"1 "},
+        {"two line breaks", u"1\n\n2", u"1  2"},
+        {"line and paragraph separators", u"1\u20282\u20293", u"1 2 3"},
+        {"tab", u"1\t2", u"1 2"},
+        {"no-break spaces", u"5\u00A0000\u202F000", u"5 000 000"},
+        {"other spaces stay", u"1\u20032", u"1\u20032"},
+    };
+    Form form(testLayout(), u"proba");
+    TextBox &box = form.textBox(u"Text1");
+    for (const Row &row : rows) {
+        INFO(row.name);
+        box.setText(row.text);
+        CHECK(box.text() == row.held);
+        CHECK(asOneLine(row.text) == row.held);
+    }
+}

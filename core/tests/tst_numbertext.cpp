@@ -47,7 +47,7 @@ TEST_CASE("textToNumber reads the number a text begins with")
         {"huge exponent of zero", u"0e99999999999", 0.0},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         // Exactly: a fuzzy comparison would hide a wrongly rounded last digit.
         CHECK(textToNumber(row.text) == row.number);
     }
@@ -107,7 +107,7 @@ TEST_CASE("numberToText writes each type at its own precision")
         {"largest single", FLT_MAX, u" 3.402823E+38"},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         CHECK(numberToText(row.value) == row.text);
     }
 }

@@ -67,7 +67,7 @@ TEST_CASE("arithmetic gives the wider type, and its text")
         {"or of longs", NumericValue(65536) | NumericValue(1), Type::Long, u" 65537"},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         CHECK(row.result.type() == row.type);
         CHECK(row.result.toText() == row.text);
     }
@@ -92,7 +92,7 @@ TEST_CASE("comparisons of mixed types")
         {"long and integer", NumericValue::fromInt32(7), 7, 0},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         CHECK((row.left < row.right) == (row.order < 0));
         CHECK((row.left > row.right) == (row.order > 0));
         CHECK((row.left == row.right) == (row.order == 0));
@@ -120,7 +120,7 @@ TEST_CASE("conversions to single and to 32-bit integer")
         {"long", NumericValue::fromInt32(100000), 100000.0f, 100000},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         CHECK(row.value.toSingle() == row.single);
         CHECK(row.value.toInt32() == row.int32);
     }
@@ -147,7 +147,7 @@ TEST_CASE("runtime errors of the value operations")
         {"zero by empty", [] { NumericValue(0.0) / NumericValue(); }, Kind::DivisionByZero},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         CHECK(raisedError(row.operation) == row.kind);
     }
 }

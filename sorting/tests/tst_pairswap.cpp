@@ -34,7 +34,7 @@ TEST_CASE("pairswap sorts by neighbour swaps and counts them")
          result(u" 9", u" 0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.1  0.3 ")},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         PairSwapForm form;
         sortText(form, row.text);
         CHECK(form.Label2.caption() == row.caption);
@@ -79,4 +79,17 @@ TEST_CASE("pairswap counts the inversions of any ten numbers")
         for (int i = 1; i <= 10; ++i)
             CHECK(form.ElementArray[i].toSingle() == numbers[i - 1]);
     }
+}
+
+// An error while the numbers are read leaves no result of an earlier click under the new input;
+// an error during the sort keeps the title it has written.
+TEST_CASE("a failed click shows no earlier result")
+{
+    PairSwapForm pairswap;
+    MessageCapture messages(pairswap);
+    sortText(pairswap, u"5 3 8 1 9 2 7 4 10 6");
+    sortText(pairswap, u"1E+39 7 6 5");
+    CHECK(messages.prompts == std::vector<std::u16string>{Overflow});
+    CHECK(pairswap.Label1.caption() == SourceHeader);
+    CHECK(pairswap.Label2.caption() == Note);
 }

@@ -33,7 +33,7 @@ TEST_CASE("pickmin sorts by transfer of the smallest element")
          u" 0.5  0.5  0.5  0.5  0.5  0.5  0.5  0.5  1  1 "},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         PickMinForm form;
         sortText(form, row.text);
         CHECK(form.Label2.caption() == Title + row.sorted);
@@ -94,4 +94,18 @@ TEST_CASE("pickmin gives the sorted singles of any ten numbers")
         for (int i = 1; i <= 10; ++i)
             CHECK(form.ResultArray[i] == static_cast<float>(numbers[i - 1]));
     }
+}
+
+TEST_CASE("a click that fails on reading shows no earlier result")
+{
+    PickMinForm form;
+    MessageCapture messages(form);
+    sortText(form, u"5 3 8 1 9 2 7 4 10 6");
+    sortText(form, u"1e400 1 2 3");
+    CHECK(messages.prompts == std::vector<std::u16string>{Overflow});
+    CHECK(form.Label1.caption() == SourceHeader);
+    CHECK(form.Label2.caption() == Note);
+    // An error in the sort itself leaves the title of the method.
+    sortText(form, u"1 1E+39");
+    CHECK(form.Label2.caption() == Title);
 }

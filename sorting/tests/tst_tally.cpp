@@ -32,7 +32,7 @@ TEST_CASE("tally sorts by counting the smaller elements")
         {"shown at single precision", u"3.14159265 2", u" 2  0  0  0  0  0  0  0  0  3.141593 "},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         TallyForm form;
         CHECK(form.caption() == u"Сортировка массива подсчетом");
         sortText(form, row.text);
@@ -56,7 +56,7 @@ TEST_CASE("tally clears every slot before counting")
         {"all equal", u"3", u" 3  0  0  0  0  0  0  0  0  0 "},
     };
     for (const Row &row : rows) {
-        CAPTURE(row.name);
+        INFO(row.name);
         TallyForm form;
         sortText(form, u"11 12 13 14 15 16 17 18 19 20");
         sortText(form, row.second);
@@ -90,4 +90,15 @@ TEST_CASE("tally sorts any ten different numbers")
         for (int i = 1; i <= 10; ++i)
             CHECK(form.ResultArray[i] == static_cast<float>(numbers[i - 1]));
     }
+}
+
+TEST_CASE("a click that fails on reading shows no earlier result")
+{
+    TallyForm form;
+    MessageCapture messages(form);
+    sortText(form, u"5 3 9 1 7 2 8 4 6 10");
+    sortText(form, u"2 -1e400");
+    CHECK(messages.prompts == std::vector<std::u16string>{Overflow});
+    CHECK(form.Label1.caption() == SourceHeader + u" 2 ");
+    CHECK(form.Label2.caption() == Note);
 }
