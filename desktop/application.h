@@ -1,9 +1,14 @@
 #pragma once
 
 #include "formview.h"
-#include "qtext.h"
 
 #include <QApplication>
+
+class Form;
+
+// Names the application after the program and loads Qt's Russian texts for its standard
+// widgets (an entry box's context menu), whatever the locale.
+void prepareApplication(const Form &form);
 
 // Starts a program whose one window shows a form of type Program.
 template<class Program>
@@ -11,7 +16,7 @@ int runProgram(int argc, char **argv)
 {
     QApplication application(argc, argv);
     Program form;
-    QApplication::setApplicationName(toQString(form.programName()));
+    prepareApplication(form);
     FormView window(form);
     window.show();
     return QApplication::exec();

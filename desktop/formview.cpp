@@ -6,9 +6,19 @@
 #include "messagebox.h"
 #include "qtext.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 namespace {
+
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("FormView") && object && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
 
 // The form designer's default was 8 points at 96 dots per inch.
 QFont windowFont()
@@ -59,10 +69,17 @@ FormView::FormView(Form &form, QWidget *parent)
     });
     form.setUnloadHandler([this] { close(); });
     refresh();
+
+    static const bool accessibleAsWindow = (QAccessible::installFactory(accessibleWindow), true);
+    Q_UNUSED(accessibleAsWindow);
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, &FormView::showDefaultButton);
+    showDefaultButton();
 }
 
 FormView::~FormView()
 {
+    // The widgets still hand their focus on as they are destroyed after this.
+    disconnect(m_focusWatch);
     m_form.setPresenter({});
     m_form.setUnloadHandler({});
 }
@@ -81,6 +98,14 @@ QWidget *FormView::createWidget(Control &control)
             if (QStringView(model.text()) == text)
                 return;
             model.setText(toCoreText(text));
+            if (QStringView(model.text()) != text) {
+                // A paste or drop of several lines: the box shows the blanks they are read as.
+                const auto caret = static_cast<int>(
+                    asOneLine(toCoreText(text.left(box->cursorPosition()))).size());
+                const QSignalBlocker blocker(box);
+                box->setText(toQString(model.text()));
+                box->setCursorPosition(caret);
+            }
             for (Binding &binding : m_bindings) {
                 if (binding.widget == box)
                     binding.shownRevision = model.revision();
@@ -124,6 +149,21 @@ void FormView::takeSelections()
         else
             model.select(box->cursorPosition(), 0);
         binding.shownRevision = model.revision();
+    }
+}
+
+void FormView::showDefaultButton()
+{
+    QWidget *focus = QApplication::focusWidget();
+    const Control *target = m_form.defaultButton();
+    for (const Binding &binding : m_bindings) {
+        if (binding.widget == focus &&
+            binding.control->kind() == ControlLayout::Kind::CommandButton)
+            target = binding.control;
+    }
+    for (const Binding &binding : m_bindings) {
+        if (binding.control->kind() == ControlLayout::Kind::CommandButton)
+            static_cast<QPushButton *>(binding.widget)->setDefault(binding.control == target);
     }
 }
 

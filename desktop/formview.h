@@ -11,7 +11,8 @@ class Form;
 // A fixed-size window that shows a form: its widgets are built from the form's layout, user
 // actions go to the form, and after each one the window shows, once, what the handler changed.
 // Focus starts on the first control of the tab order; Enter in an entry box presses the layout's
-// default button.
+// default button, which is drawn as the default while no other button has the focus. To a screen
+// reader the window is a window, named by its caption.
 class FormView : public QWidget {
     Q_OBJECT
 public:
@@ -38,9 +39,12 @@ private:
     void pressDefaultButton();
     // Hands the user's selections to the form before a handler reads them.
     void takeSelections();
+    // Marks the button that Enter presses: the focused one, else the layout's default button.
+    void showDefaultButton();
     void update(Binding &binding);
 
     Form &m_form;
     std::vector<Binding> m_bindings;
     bool m_shown = false;
+    QMetaObject::Connection m_focusWatch;
 };

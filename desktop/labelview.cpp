@@ -1,8 +1,30 @@
 #include "labelview.h"
 
 #include <QHelpEvent>
+#include <QPainter>
 #include <QRegularExpression>
+#include <QTextLayout>
 #include <QToolTip>
+
+namespace {
+
+const QString Ellipsis = QStringLiteral("…");
+
+// Drops trailing words until the line and the ellipsis fit the width, so that no word, and no
+// number, shows in part.
+QString shortened(QString line, const QFontMetrics &metrics, int width)
+{
+    for (;;) {
+        while (line.endsWith(u' '))
+            line.chop(1);
+        if (line.isEmpty() || metrics.horizontalAdvance(line + Ellipsis) <= width)
+            return line + Ellipsis;
+        const qsizetype blank = line.lastIndexOf(u' ');
+        line.truncate(blank < 0 ? 0 : blank);
+    }
+}
+
+} // namespace
 
 LabelView::LabelView(QWidget *parent)
     : QLabel(parent)
@@ -22,11 +44,69 @@ void LabelView::setCaption(const QString &caption)
     setText(shown);
 }
 
+LabelView::Wrapped LabelView::wrap() const
+{
+    const QRect area = contentsRect();
+    QString text = this->text();
+    text.replace(u'\n', QChar::LineSeparator);
+    QTextLayout layout(text, font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+
+    Wrapped wrapped;
+    bool fitting = true;
+    qreal y = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(area.width());
+        y += line.height();
+        QString piece = text.mid(line.textStart(), line.textLength());
+        piece.remove(QChar::LineSeparator);
+        wrapped.lines.append(piece);
+        fitting = fitting && y <= area.height() + 0.5 && line.naturalTextWidth() <= area.width();
+        if (fitting)
+            ++wrapped.fitting;
+    }
+    layout.endLayout();
+    return wrapped;
+}
+
 bool LabelView::captionFits() const
 {
-    const QRect needed =
-        fontMetrics().boundingRect(QRect(0, 0, width(), QWIDGETSIZE_MAX), Qt::TextWordWrap, text());
-    return needed.height() <= height() && needed.width() <= width();
+    const Wrapped wrapped = wrap();
+    return wrapped.fitting == wrapped.lines.size();
+}
+
+QStringList LabelView::shownLines() const
+{
+    Wrapped wrapped = wrap();
+    if (wrapped.fitting == wrapped.lines.size())
+        return wrapped.lines;
+    const int lineHeight = fontMetrics().lineSpacing();
+    const bool roomForOne = contentsRect().height() >= lineHeight;
+    // At least one line shows, if only a word and the ellipsis of an overlong first one.
+    QStringList shown = wrapped.lines.mid(0, std::max<qsizetype>(wrapped.fitting, roomForOne));
+    if (!shown.isEmpty())
+        shown.last() = shortened(shown.last(), fontMetrics(), contentsRect().width());
+    return shown;
+}
+
+void LabelView::paintEvent(QPaintEvent *event)
+{
+    if (captionFits()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setPen(palette().color(foregroundRole()));
+    const QRect area = contentsRect();
+    const QFontMetrics metrics = fontMetrics();
+    int y = area.top();
+    for (const QString &line : shownLines()) {
+        painter.drawText(area.left(), y + metrics.ascent(), line);
+        y += metrics.lineSpacing();
+    }
 }
 
 // Measured only when asked for: a click writes captions many times.

@@ -2,8 +2,12 @@
 # number, exports DISPLAY, and stops it when the script ends. Needs `pids` and `cleanup` below.
 pids=()
 tempfiles=()
+# Ends what was started last first, so that programs end before their display does.
 cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
+        kill "${pids[i]}" 2>/dev/null || true
+        wait "${pids[i]}" 2>/dev/null || true
+    done
     rm -rf "${tempfiles[@]}"
 }
 trap cleanup EXIT
