@@ -33,11 +33,10 @@ private:
     std::uint64_t m_revision = 0;
 };
 
-// A caption on the form. It reads back exactly what was written; a carriage return and line feed
-// pair in it is a line break.
-class Label : public Control {
+// A control with a caption, which starts as the layout's and reads back exactly what was written.
+class CaptionedControl : public Control {
 public:
-    explicit Label(ControlLayout layout)
+    explicit CaptionedControl(ControlLayout layout)
         : Control(std::move(layout))
         , m_caption(this->layout().caption)
     {
@@ -54,24 +53,16 @@ private:
     std::u16string m_caption;
 };
 
-// A push button.
-class CommandButton : public Control {
+// A caption on the form; a carriage return and line feed pair in it is a line break.
+class Label : public CaptionedControl {
 public:
-    explicit CommandButton(ControlLayout layout)
-        : Control(std::move(layout))
-        , m_caption(this->layout().caption)
-    {
-    }
+    using CaptionedControl::CaptionedControl;
+};
 
-    const std::u16string &caption() const { return m_caption; }
-    void setCaption(std::u16string caption)
-    {
-        m_caption = std::move(caption);
-        touch();
-    }
-
-private:
-    std::u16string m_caption;
+// A push button.
+class CommandButton : public CaptionedControl {
+public:
+    using CaptionedControl::CaptionedControl;
 };
 
 // The text as a one-line entry box holds it: each line break (CR LF, CR, LF, U+2028, U+2029),
