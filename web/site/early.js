@@ -1,22 +1,13 @@
-// Runs as soon as the window is in the page, before the module has loaded: fits the window to
-// the screen, and keeps every click and Enter until the program can answer them, with the
-// entry boxes' texts and selections as they were at that moment.
+// Runs before the window is in the page, and before the module has loaded: keeps every click
+// and Enter until the program can answer them, with the entry boxes' texts and selections as
+// they were at that moment.
 'use strict';
 (function () {
     var page = (window.demosPage = { pending: [], dispatch: null });
-    var form = document.getElementById('form');
-    var frame = document.getElementById('window');
-
-    function fit() {
-        var room = document.documentElement.clientWidth - 16;
-        var width = Number(frame.dataset.width);
-        document.documentElement.style.setProperty('--fit', String(Math.min(1, room / width)));
-    }
-    fit();
-    window.addEventListener('resize', fit);
 
     function boxes() {
-        return Array.prototype.map.call(form.querySelectorAll('input'), function (box) {
+        var inputs = document.querySelectorAll('#form input');
+        return Array.prototype.map.call(inputs, function (box) {
             return { id: box.id, value: box.value, start: box.selectionStart, end: box.selectionEnd };
         });
     }
@@ -27,16 +18,17 @@
         else
             page.pending.push(action);
     }
-    form.addEventListener('click', function (event) {
-        var button = event.target.closest('button');
+    document.addEventListener('click', function (event) {
+        var button = event.target.closest && event.target.closest('#form button');
         if (button && !button.disabled)
             act({ kind: 'click', id: button.id });
     });
-    form.addEventListener('keydown', function (event) {
-        if (event.key === 'Enter' && event.target.tagName === 'INPUT' && !event.isComposing &&
+    document.addEventListener('keydown', function (event) {
+        var box = event.target;
+        if (event.key === 'Enter' && box.matches && box.matches('#form input') && !event.isComposing &&
             !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
             event.preventDefault();
-            act({ kind: 'enter', id: event.target.id });
+            act({ kind: 'enter', id: box.id });
         }
     });
 })();

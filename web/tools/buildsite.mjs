@@ -47,13 +47,16 @@ ${extra}</head>
 `;
 }
 
-// The window's border and title bar, in CSS pixels, as style.css draws them.
-const Frame = { border: 1, titleBar: 22 };
+// The window's border, in CSS pixels, as style.css draws it.
+const Frame = { border: 1 };
 
 const css = [];
 function programPage(program, layout) {
     const scope = `.layout-${program}`;
+    const outer = layout.width + 2 * Frame.border;
     css.push(`${scope} { width: ${layout.width}px; height: ${layout.height}px; }`);
+    // Scaled down as a whole to the screen's width where it is narrower than the window.
+    css.push(`.window-${program} { zoom: min(1, calc((100vw - 16px) / ${outer}px)); }`);
     const controls = [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex);
     const first = layout.tabOrder[0];
     const markup = controls.map(control => {
@@ -75,15 +78,15 @@ function programPage(program, layout) {
             return `<button type="button" id="${id}"${focus}>${escapeHtml(control.caption)}</button>`;
         }
     }).join('\n');
-    const outer = layout.width + 2 * Frame.border;
     return head(layout.caption, program, `<link rel="stylesheet" href="layout.css">
 <link rel="modulepreload" href="demos.js">
 <link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin>
+<script src="early.js"></script>
 <script type="module" src="app.js"></script>
 `) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}">
 <nav><a href="index.html">← Все программы</a></nav>
 <main>
-<div id="window" class="window" data-width="${outer}" role="group" aria-labelledby="caption">
+<div id="window" class="window window-${program}" role="group" aria-labelledby="caption">
 <div id="caption" class="titlebar">${escapeHtml(layout.caption)}</div>
 <div id="form" class="layout-${program}">
 ${markup}
@@ -101,7 +104,6 @@ ${markup}
 <p id="messageText"></p>
 <button type="button" id="messageOk" autofocus>OK</button>
 </dialog>
-<script src="early.js"></script>
 </body>
 </html>
 `;
