@@ -120,3 +120,20 @@ test('the list links every program with its menu entry, and each page links back
     }
 });
 
+
+// The browser draws no selection in an entry box without the focus; the page marks it instead.
+test('the selection the walk leaves shows in the unfocused box', async ({ page }) => {
+    await openProgram(page, 'pairswap');
+    await page.fill('#Text1', '5 3 8 1 9 2 7 4 10 6');
+    await page.click('#Command1');
+    const mark = page.locator('#Text1-selection > div');
+    await expect.poll(async () => (await mark.boundingBox())?.width ?? 0).toBeGreaterThan(3);
+    const box = await page.locator('#Text1').boundingBox();
+    const marked = await mark.boundingBox();
+    // The last of ten tokens, "6", near the end of the text and inside the box.
+    expect(marked.x).toBeGreaterThan(box.x + box.width / 4);
+    expect(marked.x + marked.width).toBeLessThan(box.x + box.width);
+    expect(marked.width).toBeLessThan(12);
+    await page.focus('#Text1');
+    await expect(page.locator('#Text1-selection')).toBeHidden();
+});

@@ -29,7 +29,7 @@ async function shoot(page, name, options = {}) {
 }
 
 if (mode === '--docs') {
-    const desktop = await browser.newPage({ viewport: { width: 900, height: 300 } });
+    const desktop = await browser.newPage({ viewport: { width: 900, height: 270 } });
     await desktop.goto(`${url}pickmin.html`);
     await typicalClick(desktop, 'pickmin');
     await shoot(desktop, 'web-desktop');
