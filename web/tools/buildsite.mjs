@@ -80,7 +80,7 @@ function programPage(program, layout) {
     }).join('\n');
     return head(layout.caption, program, `<link rel="stylesheet" href="layout.css">
 <link rel="modulepreload" href="demos.js">
-<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin>
+<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
 <script src="early.js"></script>
 <script type="module" src="app.js"></script>
 `) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}">
