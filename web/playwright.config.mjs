@@ -15,7 +15,7 @@ const port = Number(process.env.WEB_TEST_PORT);
 
 export default defineConfig({
     testDir: 'tests',
-    testMatch: '*.spec.mjs',
+    testMatch: '*.test.mjs',
     workers: 2,
     retries: 0,
     timeout: 30000,
