@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing the programs need, and any
-# named on the command line. Does nothing when they are all present.
+# named on the command line. Does nothing when they are all present. The web edition needs node
+# and npm as well, which come with the machine rather than from Debian.
 set -euo pipefail
 
 packages=(g++ clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev cmake ninja-build doctest-dev
     libfast-float-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n xvfb xauth fonts-dejavu-core
-    locales "$@")
+    locales emscripten chromium fonttools woff2 "$@")
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)

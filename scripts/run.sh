@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds one program and opens it. Without a display the program runs
 # on a virtual one: the script saves a screenshot of its window, prints the PNG's path and ends it.
+# `run.sh web` builds the web edition and serves it instead (see web/run.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 programs=(pickmin pairswap tally Bank)
 
 program=${1:-}
+if [ "$program" = web ]; then
+    exec "$root/web/run.sh"
+fi
 if [[ ! " ${programs[*]} " == *" $program "* ]]; then
-    echo "usage: $0 PROGRAM    (one of: ${programs[*]})" >&2
+    echo "usage: $0 PROGRAM    (one of: ${programs[*]}, or web)" >&2
     exit 2
 fi
 

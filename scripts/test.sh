@@ -2,7 +2,8 @@
 # Installs what is missing, builds everything and runs every test: first the ordinary build; then
 # the core alone with clang and libc++, the library the WebAssembly build uses; then a clang build
 # with AddressSanitizer and UndefinedBehaviorSanitizer, which runs the tests again and each fuzz
-# target for a bounded time.
+# target for a bounded time; then the web edition, its core tests under node and its pages in
+# headless chromium.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 
@@ -27,4 +28,11 @@ cmake --build "$checks"
 QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/sanitizer-suppressions.txt" \
     UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir "$checks" --output-on-failure "${timeout[@]}"
 "$root/scripts/fuzz.sh" "${FUZZ_SECONDS:-45}"
+
+# The web edition: the core's tests compiled to WebAssembly and run under node, where numbers are
+# written by other library code than natively; then the site in Debian's chromium.
+"$root/web/build.sh"
+ctest --test-dir "$root/build-web" --output-on-failure "${timeout[@]}"
+npm ci --prefix "$root/web" --no-audit --no-fund
+(cd "$root/web" && npx --no-install playwright test)
 "$root/scripts/package.sh" && "$root/scripts/check-release.sh"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds the web edition if needed and measures its budgets (bench/web/budget.mjs).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+"$root/web/build.sh" >/dev/null
+[ -d "$root/web/node_modules/playwright" ] || npm ci --prefix "$root/web" --no-audit --no-fund >/dev/null
+exec node "$root/bench/web/budget.mjs" "$@"

@@ -1,0 +1,56 @@
+// The window before the module is ready: typing kept, clicks and Enter answered in order once it
+// is; a module that fails to load says so.
+import { expect, test } from './fixtures.mjs';
+
+// Holds the module back until the returned function is called.
+async function holdModule(page) {
+    let release;
+    const held = new Promise(resolve => { release = resolve; });
+    await page.route('**/demos.wasm', async route => {
+        await held;
+        await route.continue();
+    });
+    return release;
+}
+
+test('Bank: a click and an Enter made before the module is ready are answered in order', async ({ page }) => {
+    const release = await holdModule(page);
+    await page.goto('Bank.html', { waitUntil: 'domcontentloaded' });
+    await page.click('#Command2');
+    await page.fill('#Text3', '600000');
+    await page.press('#Text3', 'Enter');
+    expect(await page.evaluate(() => window.demosPage.pending.length)).toBe(2);
+    await expect(page.locator('#Label4')).toContainText('Программа рассчитывает');
+    release();
+    // The click saw the payment as it was then; the Enter saw the one typed after it.
+    await expect(page.locator('#messageText')).toHaveText(
+        'Выплаты за год не покрывают процентную ставку! Измените данные.');
+    await expect(page.locator('#Label4')).toHaveText(
+        'Количество полных лет: 12\nОстаток суммы 173373.35 (это еще 0.22 г.)');
+    await expect(page.locator('#Text3')).toHaveValue('600000');
+    await page.keyboard.press('Escape');
+    await expect(page.locator('#message')).toBeHidden();
+    expect(await page.evaluate(() => document.activeElement.id)).toBe('Text3');
+});
+
+test('pickmin: text typed before the module is ready is what the first click reads', async ({ page }) => {
+    const release = await holdModule(page);
+    await page.goto('pickmin.html', { waitUntil: 'domcontentloaded' });
+    await page.keyboard.type('9 8 7');
+    release();
+    await page.waitForFunction(() => window.demosPage.dispatch !== null);
+    await page.click('#Command1');
+    await expect(page.locator('#Label1')).toHaveText(
+        'Исходный массив состоит из элементов:\n 9  8  7  7  7  7  7  7  7  7 ');
+});
+
+test('a module that fails to load says so, and leaves no dead buttons', async ({ page }) => {
+    page.allowProblems = true;
+    await page.route('**/demos.wasm', route => route.abort());
+    await page.goto('pickmin.html');
+    const status = page.locator('#status');
+    await expect(status).toBeVisible();
+    await expect(status).toContainText('Программа не загрузилась');
+    await expect(page.locator('#Command1')).toBeDisabled();
+    await expect(page.locator('#Text1')).toBeDisabled();
+});

@@ -1,0 +1,170 @@
+// Builds the static site: one page per program with its window written in from the layout
+// table, the list of programs, the module, the font subset, the manifest and a service worker
+// whose cache is named after a hash of everything it caches.
+import { createHash } from 'node:crypto';
+import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { parseArgs } from 'node:util';
+
+const { values: args } = parseArgs({
+    options: Object.fromEntries(['layouts', 'module', 'font', 'font-licence', 'programs', 'sources', 'out']
+        .map(name => [name, { type: 'string' }])),
+});
+for (const [name, value] of Object.entries(args))
+    if (!value) throw new Error(`buildsite: --${name} is missing`);
+
+const layouts = JSON.parse(readFileSync(args.layouts, 'utf8'));
+const out = args.out;
+rmSync(out, { recursive: true, force: true });
+mkdirSync(join(out, 'icons'), { recursive: true });
+mkdirSync(join(out, 'fonts'), { recursive: true });
+
+const escapeHtml = text => text.replace(/[&<>"']/g, c => `&#${c.charCodeAt(0)};`);
+// A label shows a line break for CR LF, CR or LF, as the desktop's does.
+const captionHtml = text => escapeHtml(text.replace(/\r\n|\r|\n/g, '\n'));
+
+// The menu entry's name and one-line description, as the desktop's menu shows them.
+function menuEntry(program) {
+    const entry = readFileSync(join(args.programs, `${program}.desktop`), 'utf8');
+    const field = key => entry.match(new RegExp(`^${key}=(.*)$`, 'm'))[1];
+    return { name: field('Name'), comment: field('Comment') };
+}
+
+const policy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'";
+function head(title, icon, extra) {
+    return `<!DOCTYPE html>
+<html lang="ru">
+<head>
+<meta charset="utf-8">
+<meta http-equiv="Content-Security-Policy" content="${policy}">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>${escapeHtml(title)}</title>
+<link rel="manifest" href="manifest.webmanifest">
+<link rel="icon" href="icons/${icon}.svg" type="image/svg+xml">
+<link rel="preload" href="fonts/DejaVuSans.woff2" as="font" type="font/woff2" crossorigin>
+<link rel="stylesheet" href="style.css">
+${extra}</head>
+`;
+}
+
+// The window's border, in CSS pixels, as style.css draws it.
+const Frame = { border: 1 };
+
+const css = [];
+function programPage(program, layout) {
+    const scope = `.layout-${program}`;
+    const outer = layout.width + 2 * Frame.border;
+    css.push(`${scope} { width: ${layout.width}px; height: ${layout.height}px; }`);
+    // Scaled down as a whole to the screen's width where it is narrower than the window.
+    css.push(`.window-${program} { zoom: min(1, calc((100vw - 16px) / ${outer}px)); }`);
+    const controls = [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex);
+    const first = layout.tabOrder[0];
+    const markup = controls.map(control => {
+        const id = control.name;
+        css.push(`${scope} #${id}, ${scope} #${id}-selection { left: ${control.left}px; ` +
+            `top: ${control.top}px; width: ${control.width}px; height: ${control.height}px; }`);
+        const focus = id === first ? ' autofocus' : '';
+        switch (control.kind) {
+        case 'Label': {
+            const live = layout.written.includes(id) ? ' aria-live="polite"' : '';
+            return `<div id="${id}" class="label"${live}>${captionHtml(control.caption)}</div>`;
+        }
+        case 'TextBox':
+            return `<input type="text" id="${id}" maxlength="${layout.maxLength}" ` +
+                `value="${escapeHtml(control.caption)}" aria-label="${escapeHtml(control.accessibleName)}" ` +
+                `autocomplete="off" spellcheck="false"${focus}>` +
+                `<div id="${id}-selection" class="selection" aria-hidden="true"><div></div></div>`;
+        default:
+            return `<button type="button" id="${id}"${focus}>${escapeHtml(control.caption)}</button>`;
+        }
+    }).join('\n');
+    return head(layout.caption, program, `<link rel="stylesheet" href="layout.css">
+<link rel="modulepreload" href="demos.js">
+<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
+<script src="early.js"></script>
+<script type="module" src="app.js"></script>
+`) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}">
+<nav><a href="index.html">← Все программы</a></nav>
+<main>
+<div id="window" class="window window-${program}" role="group" aria-labelledby="caption">
+<div id="caption" class="titlebar">${escapeHtml(layout.caption)}</div>
+<div id="form" class="layout-${program}">
+${markup}
+</div>
+</div>
+<p id="status" role="alert" hidden></p>
+<div id="ended" hidden>
+<p>Программа «${escapeHtml(layout.caption)}» завершила работу.</p>
+<p><a id="restart" href="${program}.html">Запустить снова</a> · <a href="index.html">К списку программ</a></p>
+</div>
+</main>
+<div id="tip" role="tooltip" hidden></div>
+<dialog id="message" role="alertdialog" aria-modal="true" aria-labelledby="messageTitle" aria-describedby="messageText">
+<div id="messageTitle" class="titlebar"></div>
+<p id="messageText"></p>
+<button type="button" id="messageOk" autofocus>OK</button>
+</dialog>
+</body>
+</html>
+`;
+}
+
+const programs = Object.keys(layouts);
+for (const program of programs)
+    writeFileSync(join(out, `${program}.html`), programPage(program, layouts[program]));
+writeFileSync(join(out, 'layout.css'), css.join('\n') + '\n');
+
+const items = programs.map(program => {
+    const { name, comment } = menuEntry(program);
+    copyFileSync(join(args.programs, `${program}.svg`), join(out, 'icons', `${program}.svg`));
+    return `<li><a href="${program}.html"><img src="icons/${program}.svg" alt="" width="48" height="48">` +
+        `<span class="name">${escapeHtml(name)}</span><span class="comment">${escapeHtml(comment)}</span></a></li>`;
+}).join('\n');
+writeFileSync(join(out, 'index.html'), head('Учебные программы', programs[0],
+    '<script type="module" src="register.js"></script>\n') + `<body class="index">
+<main>
+<h1>Учебные программы</h1>
+<ul class="programs">
+${items}
+</ul>
+<p class="notes">Программы работают в браузере и после первого посещения — без сети.
+Шрифт DejaVu Sans: <a href="fonts/LICENSE-DejaVu.txt">лицензия</a>.</p>
+</main>
+</body>
+</html>
+`);
+
+writeFileSync(join(out, 'manifest.webmanifest'), JSON.stringify({
+    name: 'Учебные программы',
+    short_name: 'Программы',
+    lang: 'ru',
+    start_url: 'index.html',
+    scope: './',
+    display: 'standalone',
+    background_color: '#ffffff',
+    theme_color: '#3a5a8c',
+    icons: programs.map(program => ({ src: `icons/${program}.svg`, sizes: 'any', type: 'image/svg+xml' })),
+}, null, 2) + '\n');
+
+for (const file of readdirSync(args.sources))
+    if (file !== 'sw.js')
+        copyFileSync(join(args.sources, file), join(out, file));
+for (const file of ['demos.js', 'demos.wasm'])
+    copyFileSync(join(args.module, file), join(out, file));
+copyFileSync(args.font, join(out, 'fonts', 'DejaVuSans.woff2'));
+copyFileSync(args['font-licence'], join(out, 'fonts', 'LICENSE-DejaVu.txt'));
+
+// Everything but the worker itself, which the browser checks for a new build on each visit.
+function listFiles(folder, prefix = '') {
+    return readdirSync(join(folder, prefix), { withFileTypes: true }).flatMap(entry =>
+        entry.isDirectory() ? listFiles(folder, join(prefix, entry.name)) : [join(prefix, entry.name)]).sort();
+}
+const files = listFiles(out);
+const hash = createHash('sha256');
+for (const file of files)
+    hash.update(file).update('\0').update(readFileSync(join(out, file)));
+const version = hash.digest('hex').slice(0, 16);
+const worker = readFileSync(join(args.sources, 'sw.js'), 'utf8')
+    .replace('@VERSION@', version)
+    .replace('@FILES@', JSON.stringify(['./', ...files]));
+writeFileSync(join(out, 'sw.js'), worker);
