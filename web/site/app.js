@@ -113,6 +113,55 @@ function takeBoxes(states) {
     }
 }
 
+const overflows = label => label.scrollHeight > label.clientHeight || label.scrollWidth > label.clientWidth;
+
+// A caption that does not fit is drawn up to its last whole line that fits, ending with «…», and
+// never with part of a word or a number. The label keeps the whole caption, for screen readers
+// and the tooltip, drawn transparent under the shortened one.
+const probe = document.createElement('div');
+probe.className = 'label probe';
+probe.setAttribute('aria-hidden', 'true');
+form.append(probe);
+const shortened = (words, count) => words.slice(0, count).join('').replace(/[ \n]+$/, '') + '…';
+function fit(label) {
+    label.classList.remove('clipped');
+    if (!overflows(label)) {
+        delete label.dataset.short;
+        return;
+    }
+    probe.style.width = `${label.offsetWidth}px`;
+    probe.style.height = `${label.offsetHeight}px`;
+    const words = label.textContent.match(/[^ \n]+|[ \n]+/g) ?? [];
+    let low = 0;
+    let high = words.length;
+    while (low < high) {
+        const count = (low + high + 1) >> 1;
+        probe.textContent = shortened(words, count);
+        if (overflows(probe))
+            high = count - 1;
+        else
+            low = count;
+    }
+    label.dataset.short = shortened(words, low);
+    label.classList.add('clipped');
+}
+for (const control of controls) {
+    if (control.kind === Kind.Label)
+        fit(control.element);
+}
+
+// The button Enter presses is drawn as the default: the focused button, else the layout's.
+const defaultButton = document.getElementById(document.body.dataset.defaultButton);
+function showDefaultButton() {
+    const focused = document.activeElement;
+    const target = focused instanceof HTMLButtonElement && form.contains(focused) ? focused : defaultButton;
+    for (const button of form.querySelectorAll('button'))
+        button.classList.toggle('default', button === target);
+}
+document.addEventListener('focusin', showDefaultButton);
+document.addEventListener('focusout', () => queueMicrotask(showDefaultButton));
+showDefaultButton();
+
 const marks = new Set();
 function refresh() {
     for (const control of controls) {
@@ -135,6 +184,8 @@ function refresh() {
         } else {
             const caption = decode(web.text(control.index));
             element.textContent = control.kind === Kind.Label ? shownCaption(caption) : caption;
+            if (control.kind === Kind.Label)
+                fit(element);
         }
     }
     if (marks.size)
@@ -231,7 +282,6 @@ function end() {
 
 // A caption that does not fit shows whole in a tooltip, and on a tap.
 const tip = document.getElementById('tip');
-const overflows = label => label.scrollHeight > label.clientHeight || label.scrollWidth > label.clientWidth;
 form.addEventListener('mouseover', event => {
     const label = event.target.closest('.label');
     if (!label)

@@ -31,4 +31,21 @@
             act({ kind: 'enter', id: box.id });
         }
     });
+    // An entry box would drop the line breaks of a pasted or dropped text, joining the numbers of
+    // a column into one; as line separators they reach the program, which reads each as a blank.
+    function keepLineBreaks(event, data) {
+        var box = event.target;
+        var text = data && data.getData('text/plain');
+        if (!text || !box.matches || !box.matches('#form input'))
+            return;
+        event.preventDefault();
+        box.focus();
+        document.execCommand('insertText', false, text.replace(/\r\n|\r|\n/g, '\u2028'));
+    }
+    document.addEventListener('paste', function (event) {
+        keepLineBreaks(event, event.clipboardData);
+    });
+    document.addEventListener('drop', function (event) {
+        keepLineBreaks(event, event.dataTransfer);
+    });
 })();

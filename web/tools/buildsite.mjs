@@ -75,7 +75,9 @@ function programPage(program, layout) {
                 `autocomplete="off" spellcheck="false"${focus}>` +
                 `<div id="${id}-selection" class="selection" aria-hidden="true"><div></div></div>`;
         default:
-            return `<button type="button" id="${id}"${focus}>${escapeHtml(control.caption)}</button>`;
+            const drawnDefault = id === layout.defaultButton ? ' class="default"' : '';
+            return `<button type="button" id="${id}"${drawnDefault}${focus}>` +
+                `${escapeHtml(control.caption)}</button>`;
         }
     }).join('\n');
     return head(layout.caption, program, `<link rel="stylesheet" href="layout.css">

@@ -1,0 +1,111 @@
+// What the student sees is what the program read, on the web as on the desktop: a box holds one
+// line, a failed click leaves no earlier result, a caption shows only whole lines and words, and
+// the button Enter presses is drawn as the default.
+import { expect, openProgram, test, units, valueUnits } from './fixtures.mjs';
+
+const Source = 'Исходный массив состоит из элементов:\n';
+const Note = 'В случае неправильного ввода массив будет дополнен числами автоматически!';
+
+// [program, box, text as it arrives, as the box holds it, label, caption after Enter]
+const arriving = [
+    ['tally', 'Text1', '5\n3\r\n8\r1\u20289\u20292\t7\t4\u00A010\u202F6', '5 3 8 1 9 2 7 4 10 6',
+        'Label1', Source + ' 5  3  8  1  9  2  7  4  10  6 '],
+    ['pickmin', 'Text1', '1\n\n2', '1  2', 'Label1', Source + ' 1  0  2  2  2  2  2  2  2  2 '],
+    ['Bank', 'Text1', '5\u00A0000\u00A0000', '5 000 000', 'Label4',
+        'Количество полных лет: 12\nОстаток суммы 173373.35 (это еще 0.22 г.)'],
+];
+// A paste as the browser delivers it, into an empty box.
+async function paste(page, id, text) {
+    await page.locator(`#${id}`).evaluate((box, codes) => {
+        box.value = '';
+        box.focus();
+        const data = new DataTransfer();
+        data.setData('text/plain', String.fromCharCode(...codes));
+        box.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+    }, units(text));
+}
+
+for (const [program, box, text, held, label, caption] of arriving) {
+    test(`${program}: ${JSON.stringify(text)} is held as one line`, async ({ page }) => {
+        await openProgram(page, program);
+        await paste(page, box, text);
+        expect(await valueUnits(page, box)).toEqual(units(held));
+        await page.press(`#${box}`, 'Enter');
+        expect(await page.textContent(`#${label}`)).toBe(caption);
+    });
+}
+
+test('a click that fails on reading leaves no earlier result', async ({ page }) => {
+    await openProgram(page, 'pairswap');
+    await page.fill('#Text1', '5 3 8 1 9 2 7 4 10 6');
+    await page.click('#Command1');
+    await page.fill('#Text1', '1E+39 7 6 5');
+    await page.click('#Command1');
+    await expect(page.locator('#message')).toBeVisible();
+    expect(await page.textContent('#Label2')).toBe(Note);
+    await page.keyboard.press('Enter');
+    expect(await page.textContent('#Label1')).toBe(Source);
+    expect(await page.textContent('#Label2')).toBe(Note);
+});
+
+// [program, text, label, fits]
+const captions = [
+    ['pickmin', '5 3 8 1 9 2 7 4 10 6', 'Label1', true],
+    ['pickmin', '0.5 1.25 -3.75 10.125 -20.5 33.333 -0.001 7.77 100.01 -55.55', 'Label1', false],
+    ['tally', '-1.23456789012345 '.repeat(10), 'Label1', false],
+    ['Bank', '1e100', 'Label4', false],
+];
+for (const [program, text, id, fits] of captions) {
+    test(`${program}: ${id} after ${text.slice(0, 24)}… shows whole lines and words`, async ({ page }) => {
+        await openProgram(page, program);
+        if (program === 'Bank') {
+            await page.fill('#Text1', text);
+            await page.fill('#Text2', '0');
+            await page.fill('#Text3', text);
+            await page.click('#Command2');
+        } else {
+            await page.fill('#Text1', text);
+            await page.click('#Command1');
+        }
+        const label = page.locator(`#${id}`);
+        const whole = await label.textContent();
+        expect(await label.evaluate(e => e.classList.contains('clipped'))).toBe(!fits);
+        if (fits)
+            return;
+        const short = await label.getAttribute('data-short');
+        expect(short.endsWith('…')).toBe(true);
+        const drawn = short.slice(0, -1).replace(/\s+/g, ' ').trim();
+        const flat = whole.replace(/\s+/g, ' ').trim();
+        expect(flat.startsWith(drawn)).toBe(true);
+        expect(flat.length === drawn.length || flat[drawn.length] === ' ').toBe(true);
+        // What is drawn fits the label: no line and no number shows in part.
+        expect(await label.evaluate((e, shown) => {
+            const probe = e.cloneNode(false);
+            probe.removeAttribute('id');
+            probe.className = 'label';
+            probe.textContent = shown;
+            e.parentElement.append(probe);
+            const fitting = probe.scrollHeight <= probe.clientHeight && probe.scrollWidth <= probe.clientWidth;
+            probe.remove();
+            return fitting;
+        }, short)).toBe(true);
+        await page.hover(`#${id}`);
+        expect(await label.getAttribute('title')).toBe(whole);
+    });
+}
+
+// [program, the button drawn as the default at the start and after each Tab]
+const defaults = [
+    ['pickmin', ['Command1', 'Command1', 'Command1']],
+    ['Bank', ['Command2', 'Command3', 'Command2', 'Command2']],
+];
+for (const [program, expected] of defaults) {
+    test(`${program}: the button Enter presses is drawn as the default`, async ({ page }) => {
+        await openProgram(page, program);
+        for (const id of expected) {
+            expect(await page.locator('#form button.default').evaluateAll(b => b.map(e => e.id)))
+                .toEqual([id]);
+            await page.keyboard.press('Tab');
+        }
+    });
+}
