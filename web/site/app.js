@@ -122,27 +122,35 @@ const probe = document.createElement('div');
 probe.className = 'label probe';
 probe.setAttribute('aria-hidden', 'true');
 form.append(probe);
-const shortened = (words, count) => words.slice(0, count).join('').replace(/[ \n]+$/, '') + '…';
+const range = document.createRange();
 function fit(label) {
     label.classList.remove('clipped');
-    if (!overflows(label)) {
+    if (!overflows(label) || !label.firstChild) {
         delete label.dataset.short;
         return;
     }
+    // The words that lie wholly inside the label, read off the layout the browser already made.
+    const text = label.firstChild.data;
+    const area = label.getBoundingClientRect();
+    const ends = [];
+    for (const word of text.matchAll(/[^ \n]+/g)) {
+        range.setStart(label.firstChild, word.index);
+        range.setEnd(label.firstChild, word.index + word[0].length);
+        const rects = range.getClientRects();
+        const end = rects[rects.length - 1];
+        if (rects.length !== 1 || end.bottom > area.bottom + 0.5 || end.right > area.right + 0.5)
+            break;
+        ends.push(word.index + word[0].length);
+    }
+    // Then as many of them as leave room for the ellipsis.
     probe.style.width = `${label.offsetWidth}px`;
     probe.style.height = `${label.offsetHeight}px`;
-    const words = label.textContent.match(/[^ \n]+|[ \n]+/g) ?? [];
-    let low = 0;
-    let high = words.length;
-    while (low < high) {
-        const count = (low + high + 1) >> 1;
-        probe.textContent = shortened(words, count);
-        if (overflows(probe))
-            high = count - 1;
-        else
-            low = count;
-    }
-    label.dataset.short = shortened(words, low);
+    let shown;
+    do {
+        shown = text.slice(0, ends.pop() ?? 0) + '…';
+        probe.textContent = shown;
+    } while (ends.length && overflows(probe));
+    label.dataset.short = shown;
     label.classList.add('clipped');
 }
 for (const control of controls) {
@@ -161,6 +169,14 @@ function showDefaultButton() {
 document.addEventListener('focusin', showDefaultButton);
 document.addEventListener('focusout', () => queueMicrotask(showDefaultButton));
 showDefaultButton();
+
+// Captions are fitted in the frame that draws them, once the browser has laid them out.
+const toFit = new Set();
+function fitCaptions() {
+    for (const label of toFit)
+        fit(label);
+    toFit.clear();
+}
 
 const marks = new Set();
 function refresh() {
@@ -185,11 +201,13 @@ function refresh() {
             const caption = decode(web.text(control.index));
             element.textContent = control.kind === Kind.Label ? shownCaption(caption) : caption;
             if (control.kind === Kind.Label)
-                fit(element);
+                toFit.add(element);
         }
     }
     if (marks.size)
         requestAnimationFrame(markSelections);
+    if (toFit.size)
+        requestAnimationFrame(fitCaptions);
 }
 
 // An entry box without the focus shows its selection as the desktop's does, scrolled into view.
