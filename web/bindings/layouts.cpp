@@ -2,6 +2,7 @@
 // site's build to write each window into its page; with the labels that a click on the default
 // button writes, which the page makes live regions.
 #include "programs.h"
+#include "texts.h"
 #include "utf8.h"
 
 #include <cstdio>
@@ -73,7 +74,9 @@ int main()
                   << ", \"width\": " << twipsToPixels(layout.clientWidth)
                   << ", \"height\": " << twipsToPixels(layout.clientHeight)
                   << ", \"defaultButton\": " << quoted(layout.defaultButton)
-                  << ", \"maxLength\": " << TextBox::MaxLength << ", \"tabOrder\": [";
+                  << ", \"maxLength\": " << TextBox::MaxLength
+                  << ", \"messageOk\": " << quoted(std::u16string(Texts::MessageOk))
+                  << ", \"tabOrder\": [";
         const char *comma = "";
         for (const Control *control : form->tabOrder()) {
             std::cout << comma << quoted(control->name());

@@ -104,7 +104,7 @@ ${markup}
 <dialog id="message" role="alertdialog" aria-modal="true" aria-labelledby="messageTitle" aria-describedby="messageText">
 <div id="messageTitle" class="titlebar"></div>
 <p id="messageText"></p>
-<button type="button" id="messageOk" autofocus>OK</button>
+<button type="button" id="messageOk" autofocus>${escapeHtml(layout.messageOk)}</button>
 </dialog>
 </body>
 </html>
