@@ -153,10 +153,6 @@ function fit(label) {
     label.dataset.short = shown;
     label.classList.add('clipped');
 }
-for (const control of controls) {
-    if (control.kind === Kind.Label)
-        fit(control.element);
-}
 
 // The button Enter presses is drawn as the default: the focused button, else the layout's.
 const defaultButton = document.getElementById(document.body.dataset.defaultButton);
@@ -177,6 +173,15 @@ function fitCaptions() {
         fit(label);
     toFit.clear();
 }
+
+// The start captions too, once the window's font is in: another font wraps otherwise.
+document.fonts.ready.then(() => {
+    for (const control of controls) {
+        if (control.kind === Kind.Label)
+            toFit.add(control.element);
+    }
+    requestAnimationFrame(fitCaptions);
+});
 
 const marks = new Set();
 function refresh() {
