@@ -53,10 +53,13 @@ private:
     std::u16string m_caption;
 };
 
-// A caption on the form; a carriage return and line feed pair in it is a line break.
+// A caption on the form.
 class Label : public CaptionedControl {
 public:
     using CaptionedControl::CaptionedControl;
+
+    // What starts a new line in a caption: the programs write it, and every view splits on it.
+    static constexpr std::u16string_view LineBreak = u"\r\n";
 };
 
 // A push button.
