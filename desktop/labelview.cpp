@@ -1,10 +1,10 @@
 #include "labelview.h"
 
+#include "contextmenu.h"
 #include "controls.h"
 #include "qtext.h"
 
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QMenu>
@@ -81,9 +81,7 @@ QMenu *LabelView::createContextMenu()
 
 void LabelView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu *menu = createContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    popUpContextMenu(createContextMenu(), *event);
 }
 
 void LabelView::keyPressEvent(QKeyEvent *event)

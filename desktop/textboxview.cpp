@@ -1,10 +1,10 @@
 #include "textboxview.h"
 
+#include "contextmenu.h"
 #include "controls.h"
 #include "qtext.h"
 
 #include <QAction>
-#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
@@ -74,9 +74,7 @@ QMenu *TextBoxView::createContextMenu()
 
 void TextBoxView::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu *menu = createContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(event->globalPos());
+    popUpContextMenu(createContextMenu(), *event);
 }
 
 // The middle button pastes the selection, where the system has one.
