@@ -108,11 +108,13 @@ FormView::Binding FormView::bind(Control &control)
             if (QStringView(model.text()) == text)
                 return;
             model.setText(toCoreText(text));
-            // Pastes arrive as one line already; text that reaches the box by another way shows
-            // as the form reads it.
+            // Pastes arrive as one line already; a space of another width, typed, shows as the
+            // blank the form reads, with the caret where it was.
             if (QStringView(model.text()) != text) {
+                const auto caret = asOneLine(toCoreText(text.left(box->cursorPosition()))).size();
                 const QSignalBlocker blocker(box);
                 box->setText(toQString(model.text()));
+                box->setCursorPosition(static_cast<int>(caret));
             }
             markShown(model);
         });

@@ -237,17 +237,20 @@ void TestFormView::labelCopies()
 
 void TestFormView::typingAndSelectionReachTheForm_data()
 {
+    QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("selectionStart");
     QTest::addColumn<int>("selectionLength");
     QTest::addColumn<QString>("selected");
 
-    QTest::newRow("a selection") << 2 << 3 << u"8 9"_s;
-    QTest::newRow("the caret alone") << 2 << 0 << QString();
+    QTest::newRow("a selection") << u"7 8 9"_s << 2 << 3 << u"8 9"_s;
+    QTest::newRow("the caret alone") << u"7 8 9"_s << 2 << 0 << QString();
+    QTest::newRow("typed thin and no-break spaces") << u"7\u20098\u00A09"_s << 1 << 3 << u" 8 "_s;
 }
 
 // What the user types and selects is what the handler reads, and the click leaves it as it was.
 void TestFormView::typingAndSelectionReachTheForm()
 {
+    QFETCH(QString, typed);
     QFETCH(int, selectionStart);
     QFETCH(int, selectionLength);
     QFETCH(QString, selected);
@@ -257,8 +260,11 @@ void TestFormView::typingAndSelectionReachTheForm()
     m_form->onClick(m_form->commandButton(u"Command3"), [&] { seen = model.selText(); });
     auto *box = widget<QLineEdit>(u"Text1"_s);
     box->clear();
-    QTest::keyClicks(box, u"7 8 9"_s);
+    // Key by key, as a keyboard layout that has these spaces types them.
+    for (const QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
     QCOMPARE(model.text(), u"7 8 9");
+    QCOMPARE(box->text(), u"7 8 9"_s);
     if (selectionLength > 0)
         box->setSelection(selectionStart, selectionLength);
     else
