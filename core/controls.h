@@ -25,12 +25,18 @@ public:
     bool takesFocus() const { return kind() != ControlLayout::Kind::Label; }
     std::uint64_t revision() const { return m_revision; }
 
+    // Set by the form that owns the control: while `*closed` holds, a write throws
+    // std::logic_error instead of taking effect.
+    void closeWritesWhile(const bool *closed) { m_writesClosed = closed; }
+
 protected:
-    void touch() { ++m_revision; }
+    // Before every write, so that a refused write changes nothing.
+    void touch();
 
 private:
     ControlLayout m_layout;
     std::uint64_t m_revision = 0;
+    const bool *m_writesClosed = nullptr;
 };
 
 // A control with a caption, which starts as the layout's and reads back exactly what was written.
@@ -45,8 +51,8 @@ public:
     const std::u16string &caption() const { return m_caption; }
     void setCaption(std::u16string caption)
     {
-        m_caption = std::move(caption);
         touch();
+        m_caption = std::move(caption);
     }
 
 private:
@@ -68,10 +74,21 @@ public:
     using CaptionedControl::CaptionedControl;
 };
 
-// The text as a one-line entry box holds it: each line break (CR LF, CR, LF, U+2028, U+2029),
-// tab and no-break space (U+00A0, U+202F) becomes one blank, so that what a box shows as a blank
-// is read as one.
+// The text as a one-line entry box holds it: each line break (CR LF, CR, LF, U+2028, U+2029), tab
+// and space of any width (Unicode's space separators, such as U+00A0 or the thin U+2009) becomes
+// one blank, so that what a box shows as a blank is read as one. Line breaks that end the text
+// are dropped instead: a column copied from a spreadsheet ends with its last number.
 std::u16string asOneLine(std::u16string_view text);
+
+// A box's text after a paste or drop over its selection: the pasted text as one line, cut so that
+// the box keeps at most TextBox::MaxLength characters, and the caret right after it. The
+// selection is clipped to the text as the TextBox properties are.
+struct PastedText {
+    std::u16string text;
+    std::int32_t caret;
+};
+PastedText pasteIntoText(std::u16string_view text, std::int32_t selStart, std::int32_t selLength,
+                         std::u16string_view pasted);
 
 // A one-line entry box of at most MaxLength characters. The selection is a start and a length,
 // in UTF-16 code units from the start of the text: writing the start empties the selection,

@@ -4,19 +4,16 @@
 
 std::u16string numberToText(const NumericValue &value)
 {
+    // A number writes itself; nothing is written as the integer 0, and a text as the double it
+    // reads as.
     switch (value.type()) {
     case NumericValue::Type::Empty:
-    case NumericValue::Type::Integer:
-    case NumericValue::Type::Long:
-        return integerText(value.toInt32());
-    case NumericValue::Type::Single:
-    case NumericValue::Type::SingleRef:
-        return floatingText(value.toSingle(), 7);
-    case NumericValue::Type::Double:
+        return NumericValue(0).toText();
     case NumericValue::Type::Text:
-        break;
+        return NumericValue(value.toDouble()).toText();
+    default:
+        return value.toText();
     }
-    return floatingText(value.toDouble(), 15);
 }
 
 std::u16string formatWithPattern(const NumericValue &value, std::u16string_view pattern)

@@ -4,8 +4,10 @@
 #include "utf8.h"
 
 #include <algorithm>
+#include <iterator>
 #include <new>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 
@@ -33,12 +35,14 @@ Form::Form(FormLayout layout, std::u16string programName)
             throw std::invalid_argument("the layout of \"" + toUtf8(m_layout.caption) +
                                         "\" names " + toUtf8(entry.name) + " twice");
         m_controls.push_back(createControl(entry));
-        if (m_controls.back()->takesFocus())
-            m_tabOrder.push_back(m_controls.back().get());
+        m_controls.back()->closeWritesWhile(&m_messageShown);
+        m_byTabIndex.push_back(m_controls.back().get());
     }
-    std::stable_sort(m_tabOrder.begin(), m_tabOrder.end(), [](Control *a, Control *b) {
+    std::stable_sort(m_byTabIndex.begin(), m_byTabIndex.end(), [](Control *a, Control *b) {
         return a->layout().tabIndex < b->layout().tabIndex;
     });
+    std::copy_if(m_byTabIndex.begin(), m_byTabIndex.end(), std::back_inserter(m_tabOrder),
+                 [](Control *control) { return control->takesFocus(); });
     if (!m_layout.defaultButton.empty())
         m_defaultButton = &commandButton(m_layout.defaultButton);
 }
@@ -85,6 +89,15 @@ void Form::onClick(CommandButton &button, std::function<void()> handler)
 
 bool Form::click(CommandButton &button)
 {
+    struct Clicking {
+        Form &form;
+        bool outer;
+        ~Clicking()
+        {
+            form.m_clicking = outer;
+            form.m_messageShown = false;
+        }
+    } clicking{*this, std::exchange(m_clicking, true)};
     for (const auto &[target, handler] : m_handlers) {
         if (target != &button)
             continue;
@@ -109,6 +122,7 @@ bool Form::pressDefaultButton()
 
 void Form::showMessage(std::u16string_view prompt)
 {
+    m_messageShown = m_clicking;
     if (m_presenter)
         m_presenter(std::u16string(prompt), m_programName);
 }

@@ -29,7 +29,9 @@ public:
 
     // In the layout's order.
     const std::vector<std::unique_ptr<Control>> &controls() const { return m_controls; }
-    // The controls that take focus, by tab index; focus starts on the first.
+    // Every control by tab index (the order a screen reader walks them in), then those that take
+    // focus, in the same order; focus starts on the first.
+    const std::vector<Control *> &byTabIndex() const { return m_byTabIndex; }
     const std::vector<Control *> &tabOrder() const { return m_tabOrder; }
     // Null when the layout names none.
     CommandButton *defaultButton() const { return m_defaultButton; }
@@ -44,6 +46,9 @@ public:
     void onClick(CommandButton &button, std::function<void()> handler);
     // Runs the button's handler. A runtime error ends the handler where it stands and its message
     // goes to the presenter; the controls stay as the handler left them. False in that case.
+    // Once a handler has shown a message, a write to any control throws std::logic_error: one
+    // view shows the message at once, another once the handler has returned, and both must show
+    // the window the same behind it.
     bool click(CommandButton &button);
     // Enter in an entry box: a click on the default button, if the layout names one.
     bool pressDefaultButton();
@@ -63,10 +68,13 @@ private:
     FormLayout m_layout;
     std::u16string m_programName;
     std::vector<std::unique_ptr<Control>> m_controls;
+    std::vector<Control *> m_byTabIndex;
     std::vector<Control *> m_tabOrder;
     CommandButton *m_defaultButton = nullptr;
     std::vector<std::pair<CommandButton *, std::function<void()>>> m_handlers;
     Presenter m_presenter;
     std::function<void()> m_unloadHandler;
     bool m_unloaded = false;
+    bool m_clicking = false;
+    bool m_messageShown = false;
 };

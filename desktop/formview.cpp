@@ -5,6 +5,7 @@
 #include "labelview.h"
 #include "messagebox.h"
 #include "qtext.h"
+#include "textboxview.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
@@ -28,6 +29,16 @@ QFont windowFont()
     return font;
 }
 
+void showTextBox(QLineEdit &box, const TextBox &model)
+{
+    if (QStringView(model.text()) != box.text())
+        box.setText(toQString(model.text()));
+    if (model.selLength() > 0)
+        box.setSelection(model.selStart(), model.selLength());
+    else
+        box.setCursorPosition(model.selStart());
+}
+
 } // namespace
 
 FormView::FormView(Form &form, QWidget *parent)
@@ -40,19 +51,13 @@ FormView::FormView(Form &form, QWidget *parent)
     setFixedSize(twipsToPixels(layout.clientWidth), twipsToPixels(layout.clientHeight));
 
     // Widgets are made in tab order, which is also the order a screen reader walks them in.
-    std::vector<Control *> byTabIndex;
-    for (const auto &control : form.controls())
-        byTabIndex.push_back(control.get());
-    std::stable_sort(byTabIndex.begin(), byTabIndex.end(), [](Control *a, Control *b) {
-        return a->layout().tabIndex < b->layout().tabIndex;
-    });
-    for (Control *control : byTabIndex) {
+    for (Control *control : form.byTabIndex()) {
         const ControlLayout &entry = control->layout();
-        QWidget *widget = createWidget(*control);
-        widget->setObjectName(toQString(entry.name));
-        widget->setGeometry(twipsToPixels(entry.left), twipsToPixels(entry.top),
-                            twipsToPixels(entry.width), twipsToPixels(entry.height));
-        m_bindings.push_back({control, widget, control->revision() - 1});
+        Binding binding = bind(*control);
+        binding.widget->setObjectName(toQString(entry.name));
+        binding.widget->setGeometry(twipsToPixels(entry.left), twipsToPixels(entry.top),
+                                    twipsToPixels(entry.width), twipsToPixels(entry.height));
+        m_bindings.push_back(std::move(binding));
     }
     QWidget *previous = nullptr;
     for (Control *control : form.tabOrder()) {
@@ -84,35 +89,38 @@ FormView::~FormView()
     m_form.setUnloadHandler({});
 }
 
-QWidget *FormView::createWidget(Control &control)
+// The one switch on the kind of a control: each kind has its own widget class and properties, and
+// this is where the two meet; everything after works on the typed pairs made here.
+FormView::Binding FormView::bind(Control &control)
 {
+    const std::uint64_t unshown = control.revision() - 1;
     switch (control.kind()) {
-    case ControlLayout::Kind::Label:
-        return new LabelView(this);
+    case ControlLayout::Kind::Label: {
+        auto *view = new LabelView(this);
+        const auto &model = static_cast<const Label &>(control);
+        return {&control, view, unshown, [view, &model] { view->setCaption(model.caption()); }};
+    }
     case ControlLayout::Kind::TextBox: {
-        auto *box = new QLineEdit(this);
-        box->setMaxLength(TextBox::MaxLength);
-        box->setAccessibleName(toQString(control.layout().accessibleName));
+        auto *box = new TextBoxView(this);
         auto &model = static_cast<TextBox &>(control);
+        box->setAccessibleName(toQString(control.layout().accessibleName));
         connect(box, &QLineEdit::textChanged, this, [this, box, &model](const QString &text) {
             if (QStringView(model.text()) == text)
                 return;
             model.setText(toCoreText(text));
+            // Pastes arrive as one line already; a space of another width, typed, shows as the
+            // blank the form reads, with the caret where it was.
             if (QStringView(model.text()) != text) {
-                // A paste or drop of several lines: the box shows the blanks they are read as.
-                const auto caret = static_cast<int>(
-                    asOneLine(toCoreText(text.left(box->cursorPosition()))).size());
+                const auto caret = asOneLine(toCoreText(text.left(box->cursorPosition()))).size();
                 const QSignalBlocker blocker(box);
                 box->setText(toQString(model.text()));
-                box->setCursorPosition(caret);
+                box->setCursorPosition(static_cast<int>(caret));
             }
-            for (Binding &binding : m_bindings) {
-                if (binding.widget == box)
-                    binding.shownRevision = model.revision();
-            }
+            markShown(model);
         });
         connect(box, &QLineEdit::returnPressed, this, &FormView::pressDefaultButton);
-        return box;
+        m_boxes.emplace_back(&model, box);
+        return {&control, box, unshown, [box, &model] { showTextBox(*box, model); }};
     }
     case ControlLayout::Kind::CommandButton:
         break;
@@ -120,7 +128,9 @@ QWidget *FormView::createWidget(Control &control)
     auto *button = new CommandButtonView(this);
     auto &model = static_cast<CommandButton &>(control);
     connect(button, &QAbstractButton::clicked, this, [this, &model] { click(model); });
-    return button;
+    m_buttons.emplace_back(&model, button);
+    return {&control, button, unshown,
+            [button, &model] { button->setText(toQString(model.caption())); }};
 }
 
 void FormView::click(CommandButton &button)
@@ -139,66 +149,47 @@ void FormView::pressDefaultButton()
 
 void FormView::takeSelections()
 {
-    for (Binding &binding : m_bindings) {
-        if (binding.control->kind() != ControlLayout::Kind::TextBox)
-            continue;
-        const auto *box = static_cast<QLineEdit *>(binding.widget);
-        auto &model = static_cast<TextBox &>(*binding.control);
+    for (const auto &[model, box] : m_boxes) {
         if (box->hasSelectedText())
-            model.select(box->selectionStart(), box->selectionLength());
+            model->select(box->selectionStart(), box->selectionLength());
         else
-            model.select(box->cursorPosition(), 0);
-        binding.shownRevision = model.revision();
+            model->select(box->cursorPosition(), 0);
+        markShown(*model);
+    }
+}
+
+void FormView::markShown(const Control &control)
+{
+    for (Binding &binding : m_bindings) {
+        if (binding.control == &control)
+            binding.shownRevision = control.revision();
     }
 }
 
 void FormView::showDefaultButton()
 {
-    QWidget *focus = QApplication::focusWidget();
-    const Control *target = m_form.defaultButton();
-    for (const Binding &binding : m_bindings) {
-        if (binding.widget == focus &&
-            binding.control->kind() == ControlLayout::Kind::CommandButton)
-            target = binding.control;
+    const QWidget *focus = QApplication::focusWidget();
+    const CommandButton *target = m_form.defaultButton();
+    for (const auto &[model, button] : m_buttons) {
+        if (button == focus)
+            target = model;
     }
-    for (const Binding &binding : m_bindings) {
-        if (binding.control->kind() == ControlLayout::Kind::CommandButton)
-            static_cast<QPushButton *>(binding.widget)->setDefault(binding.control == target);
-    }
+    for (const auto &[model, button] : m_buttons)
+        button->setDefault(model == target);
 }
 
 void FormView::refresh()
 {
     for (Binding &binding : m_bindings) {
         if (binding.control->revision() != binding.shownRevision)
-            update(binding);
+            showChanges(binding);
     }
 }
 
-void FormView::update(Binding &binding)
+void FormView::showChanges(Binding &binding)
 {
     binding.shownRevision = binding.control->revision();
-    switch (binding.control->kind()) {
-    case ControlLayout::Kind::Label:
-        static_cast<LabelView *>(binding.widget)
-            ->setCaption(toQString(static_cast<Label &>(*binding.control).caption()));
-        return;
-    case ControlLayout::Kind::TextBox: {
-        auto *box = static_cast<QLineEdit *>(binding.widget);
-        const auto &model = static_cast<TextBox &>(*binding.control);
-        if (QStringView(model.text()) != box->text())
-            box->setText(toQString(model.text()));
-        if (model.selLength() > 0)
-            box->setSelection(model.selStart(), model.selLength());
-        else
-            box->setCursorPosition(model.selStart());
-        return;
-    }
-    case ControlLayout::Kind::CommandButton:
-        break;
-    }
-    static_cast<QAbstractButton *>(binding.widget)
-        ->setText(toQString(static_cast<CommandButton &>(*binding.control).caption()));
+    binding.show();
 }
 
 void FormView::showEvent(QShowEvent *event)

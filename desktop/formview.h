@@ -2,11 +2,16 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
+#include <utility>
 #include <vector>
 
 class CommandButton;
 class Control;
 class Form;
+class QLineEdit;
+class QPushButton;
+class TextBox;
 
 // A fixed-size window that shows a form: its widgets are built from the form's layout, user
 // actions go to the form, and after each one the window shows, once, what the handler changed.
@@ -28,23 +33,28 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // A control and the widget that shows it, with the revision shown and how to show it.
     struct Binding {
         Control *control;
         QWidget *widget;
         std::uint64_t shownRevision;
+        std::function<void()> show;
     };
 
-    QWidget *createWidget(Control &control);
+    Binding bind(Control &control);
     void click(CommandButton &button);
     void pressDefaultButton();
     // Hands the user's selections to the form before a handler reads them.
     void takeSelections();
     // Marks the button that Enter presses: the focused one, else the layout's default button.
     void showDefaultButton();
-    void update(Binding &binding);
+    void showChanges(Binding &binding);
+    void markShown(const Control &control);
 
     Form &m_form;
     std::vector<Binding> m_bindings;
+    std::vector<std::pair<TextBox *, QLineEdit *>> m_boxes;
+    std::vector<std::pair<const CommandButton *, QPushButton *>> m_buttons;
     bool m_shown = false;
     QMetaObject::Connection m_focusWatch;
 };

@@ -1,14 +1,22 @@
 #include "labelview.h"
 
+#include "contextmenu.h"
+#include "controls.h"
+#include "qtext.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QTextLayout>
 #include <QToolTip>
 
 namespace {
 
 const QString Ellipsis = QStringLiteral("…");
+const QString CopyText = QStringLiteral("Копировать");
+const QString SelectAllText = QStringLiteral("Выделить все");
 
 // Drops trailing words until the line and the ellipsis fit the width, so that no word, and no
 // number, shows in part.
@@ -33,15 +41,57 @@ LabelView::LabelView(QWidget *parent)
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setTextInteractionFlags(Qt::TextSelectableByMouse);
-    setFocusPolicy(Qt::NoFocus);
+    // Focus by a click, for Ctrl+C, but none from Tab: a label is no stop on the way through the
+    // window.
+    setFocusPolicy(Qt::ClickFocus);
 }
 
-void LabelView::setCaption(const QString &caption)
+void LabelView::setCaption(std::u16string_view caption)
 {
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-    QString shown = caption;
-    shown.replace(lineBreak, QStringLiteral("\n"));
-    setText(shown);
+    setText(toQString(caption).replace(toQString(Label::LineBreak), QStringLiteral("\n")));
+}
+
+QString LabelView::copiedText() const
+{
+    if (!captionFits())
+        return text();
+    // The label's document ends its paragraphs with U+2029.
+    return selectedText().replace(QChar::ParagraphSeparator, u'\n');
+}
+
+void LabelView::copy() const
+{
+    const QString copied = copiedText();
+    if (!copied.isEmpty())
+        QGuiApplication::clipboard()->setText(copied);
+}
+
+QMenu *LabelView::createContextMenu()
+{
+    auto *menu = new QMenu(this);
+    QAction *copying = menu->addAction(CopyText, this, &LabelView::copy);
+    copying->setShortcut(QKeySequence::Copy);
+    copying->setEnabled(!copiedText().isEmpty());
+    QAction *selectingAll =
+        menu->addAction(SelectAllText, this, [this] { setSelection(0, int(text().size())); });
+    selectingAll->setShortcut(QKeySequence::SelectAll);
+    selectingAll->setEnabled(selectedText().size() < text().size());
+    return menu;
+}
+
+void LabelView::contextMenuEvent(QContextMenuEvent *event)
+{
+    popUpContextMenu(createContextMenu(), *event);
+}
+
+void LabelView::keyPressEvent(QKeyEvent *event)
+{
+    if (event == QKeySequence::Copy) {
+        copy();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 LabelView::Wrapped LabelView::wrap() const

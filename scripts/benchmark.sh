@@ -5,13 +5,22 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rounds=${ROUNDS:-15}
-# program:reference
-pairs=(emptywindow:emptywindow plainsorting:plainsorting plainbank:plainbank
-    pickmin:plainsorting pairswap:plainsorting tally:plainsorting Bank:plainbank)
+source "$root/scripts/lib/programs.sh"
+references=(emptywindow plainsorting plainbank)
+# program:reference; a program's reference is the plain window named after it, if there is one,
+# else the plain sorting window.
+pairs=()
+for reference in "${references[@]}"; do
+    pairs+=("$reference:$reference")
+done
+for program in "${programs[@]}"; do
+    reference=plain${program,,}
+    [[ " ${references[*]} " == *" $reference "* ]] || reference=plainsorting
+    pairs+=("$program:$reference")
+done
 
 "$root/scripts/bootstrap.sh"
-"$root/scripts/build.sh" pickmin pairswap tally Bank emptywindow plainsorting plainbank paintprobe \
-    bench_clicks bench_desktopclicks
+"$root/scripts/build.sh" "${programs[@]}" "${references[@]}" paintprobe bench_clicks bench_desktopclicks
 bin="$root/build/bin"
 source "$root/scripts/lib/virtualdisplay.sh"
 start_virtual_display

@@ -4,7 +4,7 @@
 # `run.sh web` builds the web edition and serves it instead (see web/run.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-programs=(pickmin pairswap tally Bank)
+source "$root/scripts/lib/programs.sh"
 
 program=${1:-}
 if [ "$program" = web ]; then

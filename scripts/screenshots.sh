@@ -3,9 +3,10 @@
 # typical click, saved as docs/PROGRAM.png.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/lib/programs.sh"
 
 "$root/scripts/bootstrap.sh" openbox xdotool
-"$root/scripts/build.sh" pickmin pairswap tally Bank grabscreen
+"$root/scripts/build.sh" "${programs[@]}" grabscreen
 bin="$root/build/bin"
 source "$root/scripts/lib/virtualdisplay.sh"
 start_virtual_display
@@ -14,7 +15,7 @@ pids+=($!)
 sleep 1
 
 mkdir -p "$root/docs"
-for program in pickmin pairswap tally Bank; do
+for program in "${programs[@]}"; do
     "$bin/$program" &
     pid=$!
     window=$(xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)

@@ -3,6 +3,7 @@
 #include "testlayout.h"
 #include "testsupport.h"
 
+#include <functional>
 #include <stdexcept>
 
 TEST_CASE("a form is built from its layout")
@@ -18,6 +19,10 @@ TEST_CASE("a form is built from its layout")
     for (const Control *control : form.tabOrder())
         order.push_back(control->name());
     CHECK(order == std::vector<std::u16string>{u"Command2", u"Command3", u"Text1"});
+    order.clear();
+    for (const Control *control : form.byTabIndex())
+        order.push_back(control->name());
+    CHECK(order == std::vector<std::u16string>{u"Command2", u"Command3", u"Label1", u"Text1"});
     CHECK(twipsToPixels(6024) == 402);
     CHECK(twipsToPixels(3600) == 240);
     CHECK(twipsToPixels(7) == 0);
@@ -153,12 +158,27 @@ TEST_CASE("an entry box holds one line")
     const Row rows[] = {
         {"typed", u"5 3 8", u"5 3 8"},
         {"LF, CR LF and CR", u"1\n2\r\n3\r4", u"1 2 3 4"},
-        {"CR LF at the end", u"1\r\n", u"1 "},
+        {"CR LF at the end is dropped", u"1\r\n", u"1"},
+        {"a pasted column", u"7\r\n2\r\n5\r\n", u"7 2 5"},
+        {"every kind of break at the end", u"7\n\r\u2028\u2029\r\n", u"7"},
+        {"breaks alone", u"\r\n\n", u""},
+        {"a typed blank at the end stays", u"7 2 5 ", u"7 2 5 "},
+        {"a tab at the end stays a blank", u"7\t", u"7 "},
+        {"a blank after the last break", u"7\n ", u"7  "},
         {"two line breaks", u"1\n\n2", u"1  2"},
         {"line and paragraph separators", u"1\u20282\u20293", u"1 2 3"},
         {"tab", u"1\t2", u"1 2"},
         {"no-break spaces", u"5\u00A0000\u202F000", u"5 000 000"},
-        {"other spaces stay", u"1\u20032", u"1\u20032"},
+        {"ogham space mark", u"1\u16802", u"1 2"},
+        {"en quad to hair space",
+         u"\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200A", u"           "},
+        {"thin spaces between thousands", u"2\u2009000\u2009000", u"2 000 000"},
+        {"figure spaces between thousands", u"1\u2007500", u"1 500"},
+        {"medium mathematical space", u"1\u205F2", u"1 2"},
+        {"ideographic space", u"1\u30002", u"1 2"},
+        {"zero width space is no blank", u"1\u200B2", u"1\u200B2"},
+        {"next line is no break here", u"1\u00852", u"1\u00852"},
+        {"full-width digits stay", u"\uFF19", u"\uFF19"},
     };
     Form form(testLayout(), u"proba");
     TextBox &box = form.textBox(u"Text1");
@@ -168,4 +188,120 @@ TEST_CASE("an entry box holds one line")
         CHECK(box.text() == row.held);
         CHECK(asOneLine(row.text) == row.held);
     }
+}
+
+// A paste or drop edits the box: the pasted text as one line in place of the selection, the caret
+// right after it.
+TEST_CASE("a paste into an entry box")
+{
+    struct Row {
+        const char *name;
+        std::u16string text;
+        std::int32_t selStart;
+        std::int32_t selLength;
+        std::u16string pasted;
+        std::u16string result;
+        std::int32_t caret;
+    };
+    const std::u16string full(TextBox::MaxLength - 2, u'1');
+    const Row rows[] = {
+        {"lines into the middle", u"1 2", 1, 0, u"5\n6", u"15 6 2", 4},
+        {"a column over the selection", u"1 2 3", 2, 1, u"7\r\n8\r\n", u"1 7 8 3", 5},
+        {"into an empty box", u"", 0, 0, u"7\r\n2\r\n5\r\n", u"7 2 5", 5},
+        {"thin spaces at the end", u"9", 1, 0, u"2\u2009000", u"92 000", 6},
+        {"nothing but breaks deletes the selection", u"123", 0, 2, u"\r\n", u"3", 0},
+        {"a selection beyond the text is clipped", u"12", 1, 50, u"x", u"1x", 2},
+        {"a start beyond the text pastes at the end", u"12", 9, 0, u"3", u"123", 3},
+        {"a negative start pastes at the start", u"12", -4, 0, u"3", u"312", 1},
+        {"cut to the longest text", full, 1, 0, u"abc", u"1ab" + full.substr(1), 3},
+        {"a full box takes nothing", full + u"99", 0, 0, u"abc", full + u"99", 0},
+    };
+    for (const Row &row : rows) {
+        INFO(row.name);
+        const PastedText pasted = pasteIntoText(row.text, row.selStart, row.selLength, row.pasted);
+        CHECK(pasted.text == row.result);
+        CHECK(pasted.caret == row.caret);
+    }
+}
+
+TEST_CASE("the selection is clipped to the text")
+{
+    struct Row {
+        const char *name;
+        std::u16string text;
+        std::int32_t start;
+        std::int32_t length;
+        std::u16string newText;
+        std::int32_t selStart;
+        std::int32_t selLength;
+    };
+    const Row rows[] = {
+        {"longer than the text", u"12 345", 3, 99, u"", 3, 3},
+        {"from beyond the end", u"12 345", 40, 2, u"", 6, 0},
+        {"a shorter new text", u"12 345", 2, 4, u"1", 1, 0},
+        {"a longer new text", u"1", 0, 1, u"12 345", 6, 0},
+    };
+    Form form(testLayout(), u"proba");
+    TextBox &box = form.textBox(u"Text1");
+    for (const Row &row : rows) {
+        INFO(row.name);
+        box.setText(row.text);
+        box.select(row.start, row.length);
+        if (!row.newText.empty())
+            box.setText(row.newText);
+        CHECK(box.selStart() == row.selStart);
+        CHECK(box.selLength() == row.selLength);
+        CHECK(box.selText() == box.text().substr(static_cast<std::size_t>(row.selStart),
+                                                 static_cast<std::size_t>(row.selLength)));
+    }
+}
+
+// One view shows a message at once, another once the handler has returned: a write after the
+// message would show behind it in one and not in the other, so the form refuses it.
+TEST_CASE("a handler writes nothing after its message")
+{
+    Form form(testLayout(), u"proba");
+    MessageCapture messages(form);
+    Label &label = form.label(u"Label1");
+    TextBox &box = form.textBox(u"Text1");
+    CommandButton &compute = form.commandButton(u"Command2");
+    std::function<void()> write;
+    box.setText(u"1");
+    form.onClick(compute, [&] {
+        label.setCaption(u"до сообщения");
+        form.showMessage(u"Проверьте свои данные и повторите ввод!");
+        write();
+    });
+    struct Row {
+        const char *name;
+        std::function<void()> write;
+    };
+    const Row rows[] = {
+        {"a caption", [&] { label.setCaption(u"после"); }},
+        {"a text", [&] { box.setText(u"после"); }},
+        {"a selection", [&] { box.setSelStart(0); }},
+        {"a button's caption", [&] { compute.setCaption(u"после"); }},
+    };
+    for (const Row &row : rows) {
+        INFO(row.name);
+        write = row.write;
+        const auto before = box.revision() + label.revision() + compute.revision();
+        CHECK_THROWS_AS(form.click(compute), std::logic_error);
+        CHECK(box.revision() + label.revision() + compute.revision() == before + 1);
+        CHECK(label.caption() == u"до сообщения");
+        CHECK(box.text() == u"1");
+        CHECK(box.selStart() == 1);
+        CHECK(compute.caption() == u"Расчет");
+        // The next click starts anew, and writes after a click are the views' own.
+        box.setText(u"1");
+        label.setCaption(u"");
+    }
+    write = [] {};
+    CHECK(form.click(compute));
+    CHECK(messages.prompts.size() == std::size(rows) + 1);
+    // A runtime error's message ends the handler: nothing of it writes after the message.
+    form.onClick(form.commandButton(u"Command3"), [&] { NumericValue(1e39).toSingle(); });
+    CHECK_FALSE(form.click(form.commandButton(u"Command3")));
+    label.setCaption(u"после щелчка");
+    CHECK(label.caption() == u"после щелчка");
 }

@@ -31,6 +31,12 @@ TEST_CASE("arithmetic gives the wider type, and its text")
         std::u16string text;
     };
     const Row rows[] = {
+        {"32767 is 16-bit", NumericValue(32767), Type::Integer, u" 32767"},
+        {"-32768 is 16-bit", NumericValue(-32768), Type::Integer, u"-32768"},
+        {"32768 is 32-bit", NumericValue(32768), Type::Long, u" 32768"},
+        {"-32769 is 32-bit", NumericValue(-32769), Type::Long, u"-32769"},
+        {"the lowest 32-bit value stays 32-bit", NumericValue(-2147483647) - 1, Type::Long,
+         u"-2147483648"},
         {"integer sum", NumericValue(2) + 3, Type::Integer, u" 5"},
         {"integer sum landing on 32767", NumericValue(32000) + 767, Type::Integer, u" 32767"},
         {"integer widens to long", NumericValue(i16max) + 1, Type::Long, u" 32768"},
@@ -40,6 +46,10 @@ TEST_CASE("arithmetic gives the wider type, and its text")
         {"long widens to double", NumericValue(2147483647) + 1, Type::Double, u" 2147483648"},
         {"integer and single", NumericValue(1) + 0.5f, Type::Single, u" 1.5"},
         {"long and single meet as doubles", NumericValue(40000) + 0.5f, Type::Double, u" 40000.5"},
+        {"single and long meet as doubles", NumericValue(0.1f) + 40000, Type::Double,
+         u" 40000.1000000015"},
+        {"long and single, single second", NumericValue(40000) + 0.1f, Type::Double,
+         u" 40000.1000000015"},
         {"single widens to double", NumericValue(big) + big, Type::Double,
          u" 3.40282366920938E+38"},
         {"double sum", NumericValue(0.1) + 0.2, Type::Double, u" 0.3"},
@@ -88,6 +98,8 @@ TEST_CASE("comparisons of mixed types")
         {"negative and empty", -0.5, NumericValue(), -1},
         {"double and single", 0.1, 0.1f, -1},
         {"texts", u"abd", u"abc", 1},
+        {"equal texts", u"abc", u"abc", 0},
+        {"a text and its prefix", u"ab", u"abc", -1},
         {"text and number", u"12", 9, 1},
         {"long and integer", NumericValue::fromInt32(7), 7, 0},
     };
@@ -118,6 +130,8 @@ TEST_CASE("conversions to single and to 32-bit integer")
         {"text", u" 7,5", 7.5f, 8},
         {"empty", NumericValue(), 0.0f, 0},
         {"long", NumericValue::fromInt32(100000), 100000.0f, 100000},
+        {"the lowest 32-bit value as a double", -2147483648.0, -2147483648.0f, INT32_MIN},
+        {"the highest 32-bit value as a double", 2147483647.0, 2147483648.0f, INT32_MAX},
     };
     for (const Row &row : rows) {
         INFO(row.name);
@@ -134,21 +148,31 @@ TEST_CASE("runtime errors of the value operations")
         const char *name;
         std::function<void()> operation;
         Kind kind;
+        std::u16string_view prompt;
     };
+    const std::u16string_view overflow = u"Ошибка выполнения: переполнение.";
+    const std::u16string_view byZero = u"Ошибка выполнения: деление на ноль.";
     const Row rows[] = {
-        {"single beyond range", [] { NumericValue(1e39).toSingle(); }, Kind::Overflow},
-        {"negative single beyond range", [] { NumericValue(-1e39).toSingle(); }, Kind::Overflow},
-        {"infinity to single", [] { (NumericValue(1e308) * 10.0).toSingle(); }, Kind::Overflow},
-        {"int32 beyond range", [] { NumericValue(2147483647.5).toInt32(); }, Kind::Overflow},
-        {"checked subtraction", [] { checkedSubtract(-2147483647 - 1, 1); }, Kind::Overflow},
-        {"text beyond doubles", [] { (NumericValue(u"1e400") + 1); }, Kind::Overflow},
-        {"division by zero", [] { NumericValue(1) / 0; }, Kind::DivisionByZero},
-        {"compound division by zero", [] { NumericValue(1.5) /= 0; }, Kind::DivisionByZero},
-        {"zero by empty", [] { NumericValue(0.0) / NumericValue(); }, Kind::DivisionByZero},
+        {"single beyond range", [] { NumericValue(1e39).toSingle(); }, Kind::Overflow, overflow},
+        {"negative single beyond range", [] { NumericValue(-1e39).toSingle(); }, Kind::Overflow,
+         overflow},
+        {"infinity to single", [] { (NumericValue(1e308) * 10.0).toSingle(); }, Kind::Overflow,
+         overflow},
+        {"int32 beyond range", [] { NumericValue(2147483647.5).toInt32(); }, Kind::Overflow,
+         overflow},
+        {"checked subtraction", [] { checkedSubtract(-2147483647 - 1, 1); }, Kind::Overflow,
+         overflow},
+        {"text beyond doubles", [] { (NumericValue(u"1e400") + 1); }, Kind::Overflow, overflow},
+        {"division by zero", [] { NumericValue(1) / 0; }, Kind::DivisionByZero, byZero},
+        {"compound division by zero", [] { NumericValue(1.5) /= 0; }, Kind::DivisionByZero, byZero},
+        {"zero by empty", [] { NumericValue(0.0) / NumericValue(); }, Kind::DivisionByZero, byZero},
+        {"subscript out of range", [] { BoundedArray<float, 0, 10>()[11]; },
+         Kind::SubscriptOutOfRange, u"Ошибка выполнения: индекс вне допустимого диапазона."},
     };
     for (const Row &row : rows) {
         INFO(row.name);
         CHECK(raisedError(row.operation) == row.kind);
+        CHECK(RuntimeError(row.kind).message() == row.prompt);
     }
 }
 

@@ -1,7 +1,0 @@
-#include "application.h"
-#include "bankform.h"
-
-int main(int argc, char *argv[])
-{
-    return runProgram<BankForm>(argc, argv);
-}

@@ -1,7 +1,0 @@
-#include "application.h"
-#include "tallyform.h"
-
-int main(int argc, char *argv[])
-{
-    return runProgram<TallyForm>(argc, argv);
-}

@@ -1,0 +1,51 @@
+# What the rest of the build needs to know of the programs in PROGRAMS, once their form libraries
+# are defined:
+# - PROGRAM_FORMS: the form libraries, NAMEform with NAME in lower case;
+# - FORM_CLASS_<NAME>: the form class, the first class its header NAMEform.h declares;
+# - the target `programs`: programs.h, which makes each program's form by its name;
+# - build/programs.txt: the names, one a line, for tools run after configuring.
+set(PROGRAM_FORMS)
+set(includes)
+set(entries)
+foreach(program IN LISTS PROGRAMS)
+    string(TOLOWER ${program}form form)
+    if(NOT TARGET ${form})
+        message(FATAL_ERROR "The program ${program} has no form library named ${form}")
+    endif()
+    get_target_property(folder ${form} SOURCE_DIR)
+    get_target_property(sources ${form} SOURCES)
+    list(FILTER sources INCLUDE REGEX "(^|/)${form}\\.h$")
+    file(STRINGS ${folder}/${sources} declaration REGEX "^class [A-Za-z0-9_]+" LIMIT_COUNT 1)
+    string(REGEX REPLACE "^class ([A-Za-z0-9_]+).*" "\\1" class "${declaration}")
+    if(class STREQUAL "")
+        message(FATAL_ERROR "${folder}/${sources} declares no class")
+    endif()
+    set(FORM_CLASS_${program} ${class})
+    list(APPEND PROGRAM_FORMS ${form})
+    string(APPEND includes "#include \"${form}.h\"\n")
+    string(APPEND entries "    {\"${program}\", [] { return std::unique_ptr<Form>(new ${class}); }},\n")
+endforeach()
+
+set(generated ${CMAKE_BINARY_DIR}/programs)
+file(CONFIGURE OUTPUT ${generated}/programs.h CONTENT "#pragma once
+// Made by CMake from PROGRAMS in the top CMakeLists.txt.
+
+@includes@
+#include <memory>
+#include <string_view>
+
+struct ProgramForm {
+    std::string_view name;
+    std::unique_ptr<Form> (*make)();
+};
+
+// Each program's name and a maker of its form, in the order of PROGRAMS.
+inline const ProgramForm Programs[] = {
+@entries@};
+" @ONLY)
+add_library(programs INTERFACE)
+target_include_directories(programs INTERFACE ${generated})
+target_link_libraries(programs INTERFACE ${PROGRAM_FORMS})
+
+list(JOIN PROGRAMS "\n" names)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/programs.txt CONTENT "${names}\n")
