@@ -1,6 +1,6 @@
 // Safe by default: every page under the same policy, with nothing inline that the policy would
 // have to allow, and no console error or violation while each is used.
-import { expect, openProgram, programs, test } from './fixtures.mjs';
+import { defaultButton, defaultButtonAt, expect, openProgram, programs, test } from './fixtures.mjs';
 import { readFileSync, readdirSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 
@@ -23,11 +23,11 @@ test('no console error or violation on any page in use', async ({ page }) => {
     await page.goto('index.html');
     for (const program of programs) {
         await openProgram(page, program);
-        await page.click(program === 'Bank' ? '#Command2' : '#Command1');
+        await page.click(`#${defaultButton(program)}`);
         if (program !== 'Bank') {
             // A message box too.
             await page.fill('#Text1', '1E+39');
-            await page.click('#Command1');
+            await page.click(defaultButtonAt(program));
             await page.click('#messageOk');
         }
     }
