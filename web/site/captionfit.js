@@ -8,7 +8,6 @@ export const overflows = label =>
 export class CaptionFitter {
     #probe;
     #range;
-    #pending = new Set();
 
     constructor(form) {
         const probe = form.ownerDocument.createElement('div');
@@ -17,18 +16,6 @@ export class CaptionFitter {
         form.append(probe);
         this.#probe = probe;
         this.#range = form.ownerDocument.createRange();
-    }
-
-    // In the frame that draws the caption, once the browser has laid it out.
-    fitLater(label) {
-        this.#pending.add(label);
-        if (this.#pending.size === 1) {
-            requestAnimationFrame(() => {
-                for (const pending of this.#pending)
-                    this.fit(pending);
-                this.#pending.clear();
-            });
-        }
     }
 
     fit(label) {

@@ -2,22 +2,9 @@
 // the browser draws none there.
 export class SelectionMarks {
     #measure;
-    #pending = new Set();
 
     constructor(document) {
         this.#measure = document.createElement('canvas').getContext('2d');
-    }
-
-    // In the next frame, once the new text is laid out.
-    markLater(input) {
-        this.#pending.add(input);
-        if (this.#pending.size === 1) {
-            requestAnimationFrame(() => {
-                for (const pending of this.#pending)
-                    this.mark(pending);
-                this.#pending.clear();
-            });
-        }
     }
 
     mark(input) {

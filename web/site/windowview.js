@@ -22,6 +22,8 @@ export class WindowView {
     #defaultButton;
     #fitter;
     #marks;
+    #toFit = new Set();
+    #toMark = new Set();
 
     constructor(document) {
         const body = document.body;
@@ -41,7 +43,7 @@ export class WindowView {
         // The start captions too, once the window's font is in: another font wraps otherwise.
         document.fonts.ready.then(() => {
             for (const label of this.#ofKind('Label'))
-                this.#fitter.fitLater(label);
+                this.#fitLater(label);
         });
         addCaptionTips(this.#form, document.getElementById('tip'));
     }
@@ -89,7 +91,7 @@ export class WindowView {
         if (box.value !== text)
             return;
         box.setSelectionRange(start, end);
-        this.#marks.markLater(box);
+        this.#later(this.#toMark, box, pending => this.#marks.mark(pending));
     }
 
     // A label breaks its lines where the caption has the core's line break; a button's caption is
@@ -101,7 +103,7 @@ export class WindowView {
             return;
         }
         control.textContent = caption.split(this.#lineBreak).join('\n');
-        this.#fitter.fitLater(control);
+        this.#fitLater(control);
     }
 
     setEnded() {
@@ -109,6 +111,22 @@ export class WindowView {
         document.getElementById('window').hidden = true;
         document.getElementById('ended').hidden = false;
         document.getElementById('restart').focus();
+    }
+
+    // Each once, in the frame that draws it, once the browser has laid it out.
+    #later(pending, element, work) {
+        pending.add(element);
+        if (pending.size === 1) {
+            requestAnimationFrame(() => {
+                for (const each of pending)
+                    work(each);
+                pending.clear();
+            });
+        }
+    }
+
+    #fitLater(label) {
+        this.#later(this.#toFit, label, pending => this.#fitter.fit(pending));
     }
 
     #control(name) {
