@@ -33,7 +33,6 @@ public:
         const std::u16string &name = control(index).name();
         return std::string(name.begin(), name.end());
     }
-    int controlKind(int index) const { return static_cast<int>(control(index).kind()); }
     // Counts up far below 2^53, so a JavaScript number holds it exactly.
     double revision(int index) const { return static_cast<double>(control(index).revision()); }
 
@@ -119,7 +118,6 @@ EMSCRIPTEN_BINDINGS(webform)
         .constructor<std::string>()
         .function("controlCount", &WebForm::controlCount)
         .function("controlName", &WebForm::controlName)
-        .function("controlKind", &WebForm::controlKind)
         .function("revision", &WebForm::revision)
         .function("text", &WebForm::text)
         .function("selStart", &WebForm::selStart)

@@ -1,15 +1,11 @@
 // What every browser test shares: a page that fails its test on any console error, page error,
 // Content-Security-Policy violation or request to another host; and the programs' windows.
 import { test as base, expect } from '@playwright/test';
-import { readFileSync } from 'node:fs';
+import { defaultButton, lineBreak } from '../tools/layouttable.mjs';
 
 export { expect };
-
 // The layout tables the site was built from, in pixels.
-export const layouts = JSON.parse(
-    readFileSync(new URL('../../build-web/web/layouts.json', import.meta.url), 'utf8'));
-export const programs = Object.keys(layouts);
-export const sortingPrograms = ['pickmin', 'pairswap', 'tally'];
+export { defaultButton, firstWritten, layouts, lineBreak, programs } from '../tools/layouttable.mjs';
 
 export const test = base.extend({
     page: async ({ page, baseURL }, use) => {
@@ -41,8 +37,11 @@ export async function openProgram(page, program) {
     await page.waitForFunction(() => window.demosPage && window.demosPage.dispatch !== null);
 }
 
-// A label's caption as shown: a line break for each CR LF.
-export const shown = caption => caption.replace(/\r\n/g, '\n');
+// The button Enter presses, for a locator.
+export const defaultButtonAt = program => `#${defaultButton(program)}`;
+
+// A label's caption as shown: a line break for each of the core's.
+export const shown = caption => caption.split(lineBreak).join('\n');
 
 export async function selection(page, id) {
     return page.locator(`#${id}`).evaluate(box => [box.selectionStart, box.selectionEnd]);

@@ -1,6 +1,6 @@
 // The window before the module is ready: typing kept, clicks and Enter answered in order once it
 // is; a module that fails to load says so.
-import { expect, test } from './fixtures.mjs';
+import { defaultButtonAt, expect, openProgram, programs, test } from './fixtures.mjs';
 
 // Holds the module back until the returned function is called.
 async function holdModule(page) {
@@ -16,7 +16,7 @@ async function holdModule(page) {
 test('Bank: a click and an Enter made before the module is ready are answered in order', async ({ page }) => {
     const release = await holdModule(page);
     await page.goto('Bank.html', { waitUntil: 'domcontentloaded' });
-    await page.click('#Command2');
+    await page.click(defaultButtonAt('Bank'));
     await page.fill('#Text3', '600000');
     await page.press('#Text3', 'Enter');
     expect(await page.evaluate(() => window.demosPage.pending.length)).toBe(2);
@@ -39,7 +39,7 @@ test('pickmin: text typed before the module is ready is what the first click rea
     await page.keyboard.type('9 8 7');
     release();
     await page.waitForFunction(() => window.demosPage.dispatch !== null);
-    await page.click('#Command1');
+    await page.click(defaultButtonAt('pickmin'));
     await expect(page.locator('#Label1')).toHaveText(
         'Исходный массив состоит из элементов:\n 9  8  7  7  7  7  7  7  7  7 ');
 });
@@ -51,6 +51,21 @@ test('a module that fails to load says so, and leaves no dead buttons', async ({
     const status = page.locator('#status');
     await expect(status).toBeVisible();
     await expect(status).toContainText('Программа не загрузилась');
-    await expect(page.locator('#Command1')).toBeDisabled();
+    await expect(page.locator(defaultButtonAt('pickmin'))).toBeDisabled();
     await expect(page.locator('#Text1')).toBeDisabled();
+});
+
+// The page asks for all of its modules at once from its head: one found only when its importer has
+// run would make the first click later.
+test('every module a page runs is preloaded, and nothing else is', async ({ page }) => {
+    for (const program of programs) {
+        await openProgram(page, program);
+        const [loaded, preloaded] = await page.evaluate(() => [
+            performance.getEntriesByType('resource').map(entry => entry.name)
+                .filter(url => url.endsWith('.js') && !url.endsWith('/early.js')),
+            Array.from(document.querySelectorAll('link[rel=modulepreload]'), link => link.href),
+        ]);
+        expect(new Set(loaded), program).toEqual(new Set(preloaded));
+        expect(preloaded.length, program).toBe(new Set(preloaded).size);
+    }
 });

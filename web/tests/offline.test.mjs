@@ -1,5 +1,5 @@
 // After one visit every page works with no network; a new build replaces the cached site.
-import { expect, programs, test } from './fixtures.mjs';
+import { defaultButton, expect, firstWritten, programs, test } from './fixtures.mjs';
 import { spawn } from 'node:child_process';
 import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -19,13 +19,13 @@ test('every page works offline after one visit', async ({ page, context }) => {
     await controlled(page);
     await context.setOffline(true);
     await page.reload();
-    await expect(page.locator('.programs a')).toHaveCount(4);
+    await expect(page.locator('.programs a')).toHaveCount(programs.length);
     for (const program of programs) {
         await page.goto(`${program}.html`);
         await page.waitForFunction(() => window.demosPage.dispatch !== null);
         await expect(page.locator('#form')).toBeVisible();
-        await page.click(program === 'Bank' ? '#Command2' : '#Command1');
-        await expect(page.locator(program === 'Bank' ? '#Label4' : '#Label1'))
+        await page.click(`#${defaultButton(program)}`);
+        await expect(page.locator(`#${firstWritten(program)}`))
             .toHaveText(program === 'Bank' ? /^Количество полных лет: 12/ : /^Исходный массив/);
         expect(await page.evaluate(() => document.fonts.check('11px "DejaVu Sans Web"'))).toBe(true);
     }

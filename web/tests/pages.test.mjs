@@ -1,6 +1,6 @@
 // Safe by default: every page under the same policy, with nothing inline that the policy would
 // have to allow, and no console error or violation while each is used.
-import { expect, openProgram, programs, test } from './fixtures.mjs';
+import { defaultButton, defaultButtonAt, expect, openProgram, programs, test } from './fixtures.mjs';
 import { readFileSync, readdirSync } from 'node:fs';
 import { fileURLToPath } from 'node:url';
 
@@ -8,7 +8,7 @@ const site = fileURLToPath(new URL('../../build-web/site/', import.meta.url));
 const pages = readdirSync(site).filter(file => file.endsWith('.html'));
 
 test('every page carries the policy and no inline script or style', () => {
-    expect(pages.sort()).toEqual(['Bank.html', 'index.html', 'pairswap.html', 'pickmin.html', 'tally.html']);
+    expect(pages.sort()).toEqual(['index.html', ...programs.map(program => `${program}.html`)].sort());
     for (const file of pages) {
         const html = readFileSync(site + file, 'utf8');
         expect(html, file).toContain('<meta http-equiv="Content-Security-Policy" ' +
@@ -23,11 +23,11 @@ test('no console error or violation on any page in use', async ({ page }) => {
     await page.goto('index.html');
     for (const program of programs) {
         await openProgram(page, program);
-        await page.click(program === 'Bank' ? '#Command2' : '#Command1');
+        await page.click(`#${defaultButton(program)}`);
         if (program !== 'Bank') {
             // A message box too.
             await page.fill('#Text1', '1E+39');
-            await page.click('#Command1');
+            await page.click(defaultButtonAt(program));
             await page.click('#messageOk');
         }
     }

@@ -1,7 +1,7 @@
 // What the student sees is what the program read, on the web as on the desktop: a box holds one
 // line, a failed click leaves no earlier result, a caption shows only whole lines and words, and
 // the button Enter presses is drawn as the default.
-import { expect, openProgram, test, units, valueUnits } from './fixtures.mjs';
+import { defaultButton, defaultButtonAt, expect, openProgram, test, units, valueUnits } from './fixtures.mjs';
 
 const Source = 'Исходный массив состоит из элементов:\n';
 const Note = 'В случае неправильного ввода массив будет дополнен числами автоматически!';
@@ -38,9 +38,9 @@ for (const [program, box, text, held, label, caption] of arriving) {
 test('a click that fails on reading leaves no earlier result', async ({ page }) => {
     await openProgram(page, 'pairswap');
     await page.fill('#Text1', '5 3 8 1 9 2 7 4 10 6');
-    await page.click('#Command1');
+    await page.click(defaultButtonAt('pairswap'));
     await page.fill('#Text1', '1E+39 7 6 5');
-    await page.click('#Command1');
+    await page.click(defaultButtonAt('pairswap'));
     await expect(page.locator('#message')).toBeVisible();
     expect(await page.textContent('#Label2')).toBe(Note);
     await page.keyboard.press('Enter');
@@ -62,10 +62,10 @@ for (const [program, text, id, fits] of captions) {
             await page.fill('#Text1', text);
             await page.fill('#Text2', '0');
             await page.fill('#Text3', text);
-            await page.click('#Command2');
+            await page.click(defaultButtonAt(program));
         } else {
             await page.fill('#Text1', text);
-            await page.click('#Command1');
+            await page.click(defaultButtonAt(program));
         }
         const label = page.locator(`#${id}`);
         const whole = await label.textContent();
@@ -97,17 +97,18 @@ for (const [program, text, id, fits] of captions) {
     });
 }
 
-// [program, the button drawn as the default at the start and after each Tab]
+// [program, the button drawn as the default at the start and after each Tab: the layout's default
+// button unless another has the focus]
 const defaults = [
-    ['pickmin', ['Command1', 'Command1', 'Command1']],
-    ['Bank', ['Command2', 'Command3', 'Command2', 'Command2']],
+    ['pickmin', ['default', 'default', 'default']],
+    ['Bank', ['default', 'Command3', 'default', 'default']],
 ];
 for (const [program, expected] of defaults) {
     test(`${program}: the button Enter presses is drawn as the default`, async ({ page }) => {
         await openProgram(page, program);
         for (const id of expected) {
             expect(await page.locator('#form button.default').evaluateAll(b => b.map(e => e.id)))
-                .toEqual([id]);
+                .toEqual([id === 'default' ? defaultButton(program) : id]);
             await page.keyboard.press('Tab');
         }
     });

@@ -1,7 +1,7 @@
 // The programs' table cases through their pages: typed into the boxes, clicked, and read back
 // from the captions, the dialog and the entry box's selection, character for character as the
 // desktop's window shows them.
-import { expect, openProgram, selection, setValue, test, units, valueUnits } from './fixtures.mjs';
+import { defaultButtonAt, expect, openProgram, selection, setValue, test, units, valueUnits } from './fixtures.mjs';
 
 const Source = 'Исходный массив состоит из элементов:\n';
 const Overflow = 'Ошибка выполнения: переполнение.';
@@ -42,7 +42,7 @@ for (const [program, name, text, echo, result, start, end] of sortingRows) {
         await openProgram(page, program);
         await setValue(page, 'Text1', text);
         // By the button, then by Enter in the box: the same captions and selection each time.
-        for (const press of [() => page.click('#Command1'), () => page.press('#Text1', 'Enter')]) {
+        for (const press of [() => page.click(defaultButtonAt(program)), () => page.press('#Text1', 'Enter')]) {
             await press();
             expect(await page.textContent('#Label1')).toBe(Source + echo);
             expect(await page.textContent('#Label2')).toBe(titles[program] + result);
@@ -55,7 +55,7 @@ for (const [program, name, text, echo, result, start, end] of sortingRows) {
 test('a number beyond singles: the message, with the echo behind it', async ({ page }) => {
     await openProgram(page, 'pickmin');
     await page.fill('#Text1', '1 1E+39 2');
-    await page.click('#Command1');
+    await page.click(defaultButtonAt('pickmin'));
     const dialog = page.locator('#message');
     await expect(dialog).toBeVisible();
     await expect(page.locator('#messageText')).toHaveText(Overflow);
@@ -70,7 +70,7 @@ test('the longest text is taken whole', async ({ page }) => {
     await openProgram(page, 'pickmin');
     const text = ('12345 '.repeat(5462) + '7').slice(0, 32767);
     await page.fill('#Text1', text);
-    await page.click('#Command1');
+    await page.click(defaultButtonAt('pickmin'));
     expect(await page.textContent('#Label1')).toBe(Source + ' 12345 '.repeat(10));
     expect(await page.inputValue('#Text1')).toBe(text);
     expect(await selection(page, 'Text1')).toEqual([60, 32767]);
@@ -102,7 +102,7 @@ for (const [name, amount, rate, payment, message, result] of bankRows) {
         await page.fill('#Text1', amount);
         await page.fill('#Text2', rate);
         await page.fill('#Text3', payment);
-        await page.click('#Command2');
+        await page.click(defaultButtonAt('Bank'));
         if (message) {
             await expect(page.locator('#message')).toBeVisible();
             await expect(page.locator('#messageText')).toHaveText(message);
@@ -118,10 +118,10 @@ for (const [name, amount, rate, payment, message, result] of bankRows) {
 
 test('Bank: a warning keeps the previous result', async ({ page }) => {
     await openProgram(page, 'Bank');
-    await page.click('#Command2');
+    await page.click(defaultButtonAt('Bank'));
     await expect(page.locator('#Label4')).toHaveText(loanResult('12', '173373.35', '0.22'));
     await page.fill('#Text3', '600000');
-    await page.click('#Command2');
+    await page.click(defaultButtonAt('Bank'));
     await expect(page.locator('#messageText')).toHaveText(NotCovered);
     await page.click('#messageOk');
     expect(await page.textContent('#Label4')).toBe(loanResult('12', '173373.35', '0.22'));

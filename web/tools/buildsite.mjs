@@ -13,15 +13,29 @@ const { values: args } = parseArgs({
 for (const [name, value] of Object.entries(args))
     if (!value) throw new Error(`buildsite: --${name} is missing`);
 
-const layouts = JSON.parse(readFileSync(args.layouts, 'utf8'));
+// The programs in their order, and what the core knows of their windows.
+const { lineBreak, programs: layouts } = JSON.parse(readFileSync(args.layouts, 'utf8'));
 const out = args.out;
 rmSync(out, { recursive: true, force: true });
 mkdirSync(join(out, 'icons'), { recursive: true });
 mkdirSync(join(out, 'fonts'), { recursive: true });
 
-const escapeHtml = text => text.replace(/[&<>"']/g, c => `&#${c.charCodeAt(0)};`);
-// A label shows a line break for CR LF, CR or LF, as the desktop's does.
-const captionHtml = text => escapeHtml(text.replace(/\r\n|\r|\n/g, '\n'));
+// Line breaks as references, which the parser keeps as they are, a CR too.
+const escapeHtml = text => text.replace(/[&<>"'\r\n]/g, c => `&#${c.charCodeAt(0)};`);
+// A label breaks its lines where the caption has the core's line break.
+const captionHtml = text => escapeHtml(text.split(lineBreak).join('\n'));
+
+// The page's modules, from the entry along its static imports, for the page to fetch them all at
+// once rather than one level of imports after another.
+function moduleGraph(entry, found = new Set()) {
+    found.add(entry);
+    const source = readFileSync(join(args.sources, entry), 'utf8');
+    for (const [, imported] of source.matchAll(/^import\s(?:[^;]*?\sfrom\s)?'\.\/([\w.-]+\.js)';$/gm))
+        if (!found.has(imported))
+            moduleGraph(imported, found);
+    return [...found];
+}
+const pageModules = moduleGraph('programpage.js');
 
 // The menu entry's name and one-line description, as the desktop's menu shows them.
 function menuEntry(program) {
@@ -47,6 +61,23 @@ ${extra}</head>
 `;
 }
 
+// The controls in the page's order, which is the order Tab takes: the ones that take focus in the
+// core's tab order, each after the captions that come before it in the layout.
+function inTabOrder(layout) {
+    const focusable = new Set(layout.tabOrder);
+    const before = new Map();
+    let captions = [];
+    for (const control of layout.controls) {
+        if (focusable.has(control.name)) {
+            before.set(control.name, [...captions, control]);
+            captions = [];
+        } else {
+            captions.push(control);
+        }
+    }
+    return [...layout.tabOrder.flatMap(name => before.get(name)), ...captions];
+}
+
 // The window's border, in CSS pixels, as style.css draws it.
 const Frame = { border: 1 };
 
@@ -57,46 +88,50 @@ function programPage(program, layout) {
     css.push(`${scope} { width: ${layout.width}px; height: ${layout.height}px; }`);
     // Scaled down as a whole to the screen's width where it is narrower than the window.
     css.push(`.window-${program} { zoom: min(1, calc((100vw - 16px) / ${outer}px)); }`);
-    const controls = [...layout.controls].sort((a, b) => a.tabIndex - b.tabIndex);
-    const first = layout.tabOrder[0];
-    const markup = controls.map(control => {
+    const markup = inTabOrder(layout).map(control => {
         const id = control.name;
         css.push(`${scope} #${id}, ${scope} #${id}-selection { left: ${control.left}px; ` +
             `top: ${control.top}px; width: ${control.width}px; height: ${control.height}px; }`);
-        const focus = id === first ? ' autofocus' : '';
+        const focus = id === layout.tabOrder[0] ? ' autofocus' : '';
+        const kind = `data-kind="${control.kind}"`;
         switch (control.kind) {
         case 'Label': {
             const live = layout.written.includes(id) ? ' aria-live="polite"' : '';
-            return `<div id="${id}" class="label"${live}>${captionHtml(control.caption)}</div>`;
+            return `<div id="${id}" ${kind} class="label"${live}>${captionHtml(control.caption)}</div>`;
         }
         case 'TextBox':
-            return `<input type="text" id="${id}" maxlength="${layout.maxLength}" ` +
+            return `<input type="text" id="${id}" ${kind} maxlength="${layout.maxLength}" ` +
                 `value="${escapeHtml(control.caption)}" aria-label="${escapeHtml(control.accessibleName)}" ` +
                 `autocomplete="off" spellcheck="false"${focus}>` +
                 `<div id="${id}-selection" class="selection" aria-hidden="true"><div></div></div>`;
-        default:
+        case 'CommandButton': {
             const drawnDefault = id === layout.defaultButton ? ' class="default"' : '';
-            return `<button type="button" id="${id}"${drawnDefault}${focus}>` +
+            return `<button type="button" id="${id}" ${kind}${drawnDefault}${focus}>` +
                 `${escapeHtml(control.caption)}</button>`;
         }
+        default:
+            throw new Error(`buildsite: ${program}: ${id} is of an unknown kind, ${control.kind}`);
+        }
     }).join('\n');
+    // The early script holds up the window until it has run: asked for before the modules.
     return head(layout.caption, program, `<link rel="stylesheet" href="layout.css">
-<link rel="modulepreload" href="demos.js">
-<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
 <script src="early.js"></script>
-<script type="module" src="app.js"></script>
-`) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}">
+${[...pageModules, 'demos.js'].map(file => `<link rel="modulepreload" href="${file}">\n`).join('')}\
+<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
+<script type="module" src="${pageModules[0]}"></script>
+`) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}" ` +
+        `data-line-break="${escapeHtml(lineBreak)}">
 <nav><a href="index.html">← Все программы</a></nav>
 <main>
 <div id="window" class="window window-${program}" role="group" aria-labelledby="caption">
-<div id="caption" class="titlebar">${escapeHtml(layout.caption)}</div>
+<h1 id="caption" class="titlebar">${escapeHtml(layout.caption)}</h1>
 <div id="form" class="layout-${program}">
 ${markup}
 </div>
 </div>
 <p id="status" role="alert" hidden></p>
 <div id="ended" hidden>
-<p>Программа «${escapeHtml(layout.caption)}» завершила работу.</p>
+<h1>Программа «${escapeHtml(layout.caption)}» завершила работу.</h1>
 <p><a id="restart" href="${program}.html">Запустить снова</a> · <a href="index.html">К списку программ</a></p>
 </div>
 </main>

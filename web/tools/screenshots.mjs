@@ -4,6 +4,7 @@
 import { chromium } from 'playwright';
 import { mkdirSync } from 'node:fs';
 import { join, resolve } from 'node:path';
+import { defaultButton, layouts, programs } from './layouttable.mjs';
 
 const [url, folder, mode] = process.argv.slice(2);
 mkdirSync(folder, { recursive: true });
@@ -11,12 +12,11 @@ const browser = await chromium.launch({ executablePath: '/usr/bin/chromium' });
 
 async function typicalClick(page, program) {
     await page.waitForFunction(() => window.demosPage && window.demosPage.dispatch !== null);
-    if (program === 'Bank') {
-        await page.click('#Command2');
-    } else {
-        await page.fill('#Text1', '5 3 8 1 9 2 7 4 10 6');
-        await page.click('#Command1');
-    }
+    // The start texts, and numbers in a box that starts empty.
+    for (const control of layouts[program].controls)
+        if (control.kind === 'TextBox' && control.caption === '')
+            await page.fill(`#${control.name}`, '5 3 8 1 9 2 7 4 10 6');
+    await page.click(`#${defaultButton(program)}`);
     await page.mouse.move(0, 0);
     await page.evaluate(() => document.activeElement.blur());
     await page.evaluate(() => new Promise(done => requestAnimationFrame(() => requestAnimationFrame(done))));
@@ -41,7 +41,7 @@ if (mode === '--docs') {
     const page = await browser.newPage({ viewport: { width: 700, height: 420 } });
     await page.goto(`${url}index.html`);
     await shoot(page, 'index', { fullPage: true });
-    for (const program of ['pickmin', 'pairswap', 'tally', 'Bank']) {
+    for (const program of programs) {
         await page.goto(`${url}${program}.html`);
         await typicalClick(page, program);
         await shoot(page, program, { clip: { x: 0, y: 0, width: 460, height: 290 } });

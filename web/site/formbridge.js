@@ -1,0 +1,142 @@
+// Between the window and the program's form in the module. As the desktop's window does, it hands
+// typing, selections, clicks and Enter to the form and, after each, shows once what the handler
+// changed. Messages wait for the click to return; clicks wait for the message box to close.
+
+// Exactly the code units of a view of the module's memory, a lone surrogate too.
+function decode(view) {
+    let text = '';
+    for (let i = 0; i < view.length; i += 8192)
+        text += String.fromCharCode.apply(null, view.subarray(i, i + 8192));
+    return text;
+}
+
+export class FormBridge {
+    #form;
+    #view;
+    #messageBox;
+    #controls = [];
+    #byName = new Map();
+    #actions = [];
+    #messages = [];
+    #title;
+
+    constructor(form, view, messageBox) {
+        this.#form = form;
+        this.#view = view;
+        this.#messageBox = messageBox;
+        this.#title = decode(form.programName());
+        for (let index = 0; index < form.controlCount(); ++index) {
+            const name = form.controlName(index);
+            const control = {
+                index,
+                name,
+                isEntryBox: view.isEntryBox(name),
+                shown: form.revision(index),
+                // An entry box's text as the form holds it.
+                known: null,
+            };
+            if (control.isEntryBox)
+                control.known = decode(form.text(index));
+            this.#controls.push(control);
+            this.#byName.set(name, control);
+        }
+    }
+
+    start() {
+        // What a user typed goes to the form at once, as on the desktop; what was typed before the
+        // module had loaded too.
+        for (const box of this.#controls.filter(control => control.isEntryBox)) {
+            const typed = this.#view.entryText(box.name);
+            if (typed !== box.known)
+                this.#sendText(box, typed);
+        }
+        this.#view.bindTyping((name, text) => this.#sendText(this.#byName.get(name), text));
+        this.#messageBox.bindClosed(() => this.#messageClosed());
+        this.#view.bindActions(action => {
+            this.#actions.push(action);
+            this.#run();
+        });
+    }
+
+    #sendText(box, text) {
+        const form = this.#form;
+        const buffer = form.inputBuffer(text.length);
+        for (let i = 0; i < text.length; ++i)
+            buffer[i] = text.charCodeAt(i);
+        const kept = form.setText(box.index);
+        box.known = kept ? text : decode(form.text(box.index));
+        box.shown = form.revision(box.index);
+        if (!kept)
+            this.#view.setHeldText(box.name, text, box.known);
+    }
+
+    // The entry boxes as they were when the user clicked or pressed Enter.
+    #takeBoxes(states) {
+        for (const state of states) {
+            const box = this.#byName.get(state.id);
+            if (state.value !== box.known)
+                this.#sendText(box, state.value);
+            this.#form.select(box.index, state.start, state.end - state.start);
+            box.shown = this.#form.revision(box.index);
+        }
+    }
+
+    #answer(action) {
+        const form = this.#form;
+        this.#takeBoxes(action.boxes);
+        if (action.kind === 'click') {
+            const button = this.#byName.get(action.id);
+            if (button)
+                form.click(button.index);
+        } else {
+            form.pressDefaultButton();
+        }
+        this.#refresh();
+        for (let i = 0; i < form.messageCount(); ++i)
+            this.#messages.push(decode(form.message(i)));
+        form.clearMessages();
+        if (form.isUnloaded()) {
+            this.#actions.length = 0;
+            this.#view.setEnded();
+        }
+    }
+
+    #refresh() {
+        const form = this.#form;
+        for (const control of this.#controls) {
+            const revision = form.revision(control.index);
+            if (revision === control.shown)
+                continue;
+            control.shown = revision;
+            const text = decode(form.text(control.index));
+            if (!control.isEntryBox) {
+                this.#view.setCaption(control.name, text);
+                continue;
+            }
+            if (text !== control.known) {
+                control.known = text;
+                this.#view.setEntryText(control.name, text);
+            }
+            const start = form.selStart(control.index);
+            this.#view.setSelection(control.name, text, start, start + form.selLength(control.index));
+        }
+    }
+
+    #run() {
+        while (!this.#messageBox.isOpen) {
+            if (this.#messages.length) {
+                this.#messageBox.show(this.#title, this.#messages.shift());
+                return;
+            }
+            if (!this.#actions.length || this.#form.isUnloaded())
+                return;
+            this.#answer(this.#actions.shift());
+        }
+    }
+
+    #messageClosed() {
+        if (!this.#messages.length)
+            this.#messageBox.returnFocus(!this.#form.isUnloaded());
+        this.#run();
+    }
+}

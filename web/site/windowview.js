@@ -1,0 +1,148 @@
+// The window as the build wrote it into the page from the layout table: entry boxes, captions and
+// buttons by the core's names for their kinds, the button Enter presses drawn as the default, and
+// the page's words once the program has ended.
+import { CaptionFitter } from './captionfit.js';
+import { SelectionMarks } from './selectionmark.js';
+import { addCaptionTips } from './tooltips.js';
+
+// No program to run: the window says so and offers nothing to press.
+export function showLoadFailure(document) {
+    const status = document.getElementById('status');
+    status.textContent = 'Программа не загрузилась: обновите страницу. ' +
+        'Если ошибка повторится, откройте страницу в другом браузере.';
+    status.hidden = false;
+    for (const control of document.querySelectorAll('#form button, #form input'))
+        control.disabled = true;
+}
+
+export class WindowView {
+    #document;
+    #form;
+    #lineBreak;
+    #defaultButton;
+    #fitter;
+    #marks;
+    #toFit = new Set();
+    #toMark = new Set();
+
+    constructor(document) {
+        const body = document.body;
+        this.#document = document;
+        this.#form = document.getElementById('form');
+        this.#lineBreak = body.dataset.lineBreak;
+        this.#defaultButton = document.getElementById(body.dataset.defaultButton);
+        this.#fitter = new CaptionFitter(this.#form);
+        this.#marks = new SelectionMarks(document);
+
+        for (const box of this.#ofKind('TextBox'))
+            box.addEventListener('blur', () => this.#marks.mark(box));
+        const drawDefault = () => this.#drawDefaultButton();
+        document.addEventListener('focusin', drawDefault);
+        document.addEventListener('focusout', () => queueMicrotask(drawDefault));
+        drawDefault();
+        // The start captions too, once the window's font is in: another font wraps otherwise.
+        document.fonts.ready.then(() => {
+            for (const label of this.#ofKind('Label'))
+                this.#fitLater(label);
+        });
+        addCaptionTips(this.#form, document.getElementById('tip'));
+    }
+
+    isEntryBox(name) {
+        return this.#control(name).dataset.kind === 'TextBox';
+    }
+
+    entryText(name) {
+        return this.#control(name).value;
+    }
+
+    // Typing, as each change happens: handler(name, text).
+    bindTyping(handler) {
+        for (const box of this.#ofKind('TextBox'))
+            box.addEventListener('input', () => handler(box.id, box.value));
+    }
+
+    // Clicks and Enter, each with the entry boxes as they were at that moment: the page's early
+    // script has kept those made before the program could answer.
+    bindActions(handler) {
+        const page = this.#document.defaultView.demosPage;
+        page.dispatch = handler;
+        for (const action of page.pending.splice(0))
+            handler(action);
+    }
+
+    setEntryText(name, text) {
+        this.#control(name).value = text;
+    }
+
+    // The text the form holds instead of the one typed, with the caret where it was.
+    setHeldText(name, typed, held) {
+        const box = this.#control(name);
+        if (box.value !== typed)
+            return;
+        const caret = Math.min(box.selectionEnd, held.length);
+        box.value = held;
+        box.setSelectionRange(caret, caret);
+    }
+
+    // Unless the box shows another text by now.
+    setSelection(name, text, start, end) {
+        const box = this.#control(name);
+        if (box.value !== text)
+            return;
+        box.setSelectionRange(start, end);
+        this.#later(this.#toMark, box, pending => this.#marks.mark(pending));
+    }
+
+    // A label breaks its lines where the caption has the core's line break; a button's caption is
+    // one line.
+    setCaption(name, caption) {
+        const control = this.#control(name);
+        if (control.dataset.kind !== 'Label') {
+            control.textContent = caption;
+            return;
+        }
+        control.textContent = caption.split(this.#lineBreak).join('\n');
+        this.#fitLater(control);
+    }
+
+    setEnded() {
+        const document = this.#document;
+        document.getElementById('window').hidden = true;
+        document.getElementById('ended').hidden = false;
+        document.getElementById('restart').focus();
+    }
+
+    // Each once, in the frame that draws it, once the browser has laid it out.
+    #later(pending, element, work) {
+        pending.add(element);
+        if (pending.size === 1) {
+            requestAnimationFrame(() => {
+                for (const each of pending)
+                    work(each);
+                pending.clear();
+            });
+        }
+    }
+
+    #fitLater(label) {
+        this.#later(this.#toFit, label, pending => this.#fitter.fit(pending));
+    }
+
+    #control(name) {
+        return this.#document.getElementById(name);
+    }
+
+    #ofKind(kind) {
+        return this.#form.querySelectorAll(`[data-kind="${kind}"]`);
+    }
+
+    // The focused button, else the layout's.
+    #drawDefaultButton() {
+        const focused = this.#document.activeElement;
+        const target = focused?.localName === 'button' && this.#form.contains(focused)
+            ? focused : this.#defaultButton;
+        for (const button of this.#ofKind('CommandButton'))
+            button.classList.toggle('default', button === target);
+    }
+}
