@@ -1,20 +1,10 @@
 // Presses made before the module has loaded, each answered once it has, impatience excepted;
 // and Enter with a modifier key, which presses the default button as plain Enter does.
+import { holdModule } from './delay.mjs';
 import { expect, openProgram, test } from './fixtures.mjs';
 
 const Overflow = 'Ошибка выполнения: переполнение.';
 const NotCovered = 'Выплаты за год не покрывают процентную ставку! Измените данные.';
-
-// The module arrives only when the returned function is called.
-async function delayModule(page) {
-    let release;
-    const arrived = new Promise(resolve => { release = resolve; });
-    await page.route('**/demos.wasm', async route => {
-        await arrived;
-        await route.continue();
-    });
-    return release;
-}
 
 // One press, written `how control [text]`.
 async function press(page, step) {
@@ -72,7 +62,7 @@ for (const [name, program, presses, kept, messages] of rows) {
                 return showModal.call(this);
             };
         });
-        const release = await delayModule(page);
+        const release = await holdModule(page);
         await page.goto(`${program}.html`, { waitUntil: 'domcontentloaded' });
         await page.fill(`#${start[program][0]}`, start[program][1]);
         for (const step of presses)
