@@ -1,6 +1,7 @@
 // Runs before the window is in the page, and before the module has loaded: keeps every click
 // and Enter until the program can answer them, with the entry boxes' texts and selections as
-// they were at that moment.
+// they were at that moment. Impatience is not kept: a held key's repeats, or the same button
+// pressed again over the same boxes while the first press still waits, would each be answered.
 'use strict';
 (function () {
     var page = (window.demosPage = { pending: [], dispatch: null });
@@ -11,11 +12,24 @@
             return { id: box.id, value: box.value, start: box.selectionStart, end: box.selectionEnd };
         });
     }
+    // Enter in a box presses the window's default button.
+    function pressed(action) {
+        return action.kind === 'enter' ? document.body.dataset.defaultButton : action.id;
+    }
+    function sameBoxes(a, b) {
+        return a.length === b.length && a.every(function (box, i) {
+            return box.id === b[i].id && box.value === b[i].value && box.start === b[i].start &&
+                box.end === b[i].end;
+        });
+    }
     function act(action) {
         action.boxes = boxes();
-        if (page.dispatch)
+        if (page.dispatch) {
             page.dispatch(action);
-        else
+            return;
+        }
+        var last = page.pending[page.pending.length - 1];
+        if (!last || pressed(last) !== pressed(action) || !sameBoxes(last.boxes, action.boxes))
             page.pending.push(action);
     }
     document.addEventListener('click', function (event) {
@@ -25,11 +39,18 @@
     });
     document.addEventListener('keydown', function (event) {
         var box = event.target;
-        if (event.key === 'Enter' && box.matches && box.matches('#form input') && !event.isComposing &&
-            !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey) {
+        // With Shift, Ctrl, Alt or Meta too, as the desktop's entry box does.
+        if (event.key === 'Enter' && box.matches && box.matches('#form input') && !event.isComposing) {
             event.preventDefault();
-            act({ kind: 'enter', id: box.id });
+            if (!(event.repeat && !page.dispatch))
+                act({ kind: 'enter', id: box.id });
         }
+    });
+    // Each entry box takes the direction of the text it holds, as the desktop's does.
+    document.addEventListener('DOMContentLoaded', function () {
+        document.querySelectorAll('#form input').forEach(function (box) {
+            box.dir = 'auto';
+        });
     });
     // An entry box would drop the line breaks of a pasted or dropped text, joining the numbers of
     // a column into one; as line separators they reach the program, which reads each as a blank.

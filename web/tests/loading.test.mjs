@@ -1,17 +1,7 @@
 // The window before the module is ready: typing kept, clicks and Enter answered in order once it
 // is; a module that fails to load says so.
+import { holdModule } from './delay.mjs';
 import { defaultButtonAt, expect, openProgram, programs, test } from './fixtures.mjs';
-
-// Holds the module back until the returned function is called.
-async function holdModule(page) {
-    let release;
-    const held = new Promise(resolve => { release = resolve; });
-    await page.route('**/demos.wasm', async route => {
-        await held;
-        await route.continue();
-    });
-    return release;
-}
 
 test('Bank: a click and an Enter made before the module is ready are answered in order', async ({ page }) => {
     const release = await holdModule(page);

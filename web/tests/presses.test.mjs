@@ -1,0 +1,102 @@
+// Presses made before the module has loaded, each answered once it has, impatience excepted;
+// and Enter with a modifier key, which presses the default button as plain Enter does.
+import { holdModule } from './delay.mjs';
+import { expect, openProgram, test } from './fixtures.mjs';
+
+const Overflow = 'Ошибка выполнения: переполнение.';
+const NotCovered = 'Выплаты за год не покрывают процентную ставку! Измените данные.';
+
+// One press, written `how control [text]`.
+async function press(page, step) {
+    const [how, id, ...words] = step.split(' ');
+    const box = `#${id}`;
+    switch (how) {
+    case 'click':
+        return page.click(box);
+    case 'enter':
+        return page.press(box, 'Enter');
+    case 'type':
+        return page.fill(box, words.join(' '));
+    case 'hold': {
+        // The browser marks every keydown after the first as a repeat while the key is down.
+        await page.focus(box);
+        for (let i = 0; i < Number(words[0]); ++i)
+            await page.keyboard.down('Enter');
+        return page.keyboard.up('Enter');
+    }
+    case 'repeat':
+        // A repeat after the text changed: by the text alone it would be a new press.
+        return page.locator(box).evaluate(input => input.dispatchEvent(
+            new KeyboardEvent('keydown', { key: 'Enter', repeat: true, bubbles: true, cancelable: true })));
+    default:
+        throw new Error(`unknown press ${step}`);
+    }
+}
+
+// [name, program, presses before the module is in, presses kept, messages shown after]
+const rows = [
+    ['six clicks on one button', 'pickmin', [...Array(6).fill('click Command1')], 1, [Overflow]],
+    ['Enter held down', 'Bank', ['hold Text3 25'], 1, [NotCovered]],
+    ['Enter, then a click on the button Enter presses', 'pickmin', ['enter Text1', 'click Command1'], 1,
+        [Overflow]],
+    ['Enter held, released and pressed again', 'Bank', ['hold Text3 10', 'enter Text3'], 1, [NotCovered]],
+    ['a click after the text changed', 'pickmin',
+        ['click Command1', 'type Text1 1 1e309', 'click Command1', 'click Command1'], 2, [Overflow, Overflow]],
+    ['an Enter after the text changed', 'Bank',
+        ['enter Text3', 'type Text3 600000,0', 'enter Text3'], 2, [NotCovered, NotCovered]],
+    ['a repeat after the text changed', 'pickmin', ['enter Text1', 'type Text1 1 1e309', 'repeat Text1'], 1,
+        [Overflow]],
+    // «Выход» in between ends the program after the first press's message.
+    ['another button in between', 'Bank', ['click Command2', 'click Command3', 'click Command2'], 3,
+        [NotCovered]],
+];
+const start = { pickmin: ['Text1', '1e309'], Bank: ['Text3', '600000'] };
+
+for (const [name, program, presses, kept, messages] of rows) {
+    test(`before the module is in: ${name}`, async ({ page }) => {
+        await page.addInitScript(() => {
+            window.shownMessages = [];
+            const showModal = HTMLDialogElement.prototype.showModal;
+            HTMLDialogElement.prototype.showModal = function () {
+                window.shownMessages.push(document.getElementById('messageText').textContent);
+                return showModal.call(this);
+            };
+        });
+        const release = await holdModule(page);
+        await page.goto(`${program}.html`, { waitUntil: 'domcontentloaded' });
+        await page.fill(`#${start[program][0]}`, start[program][1]);
+        for (const step of presses)
+            await press(page, step);
+        expect(await page.evaluate(() => window.demosPage.pending.length)).toBe(kept);
+        release();
+        await page.waitForFunction(() => window.demosPage.dispatch !== null);
+        // Each message box closed as it comes, until none comes after the last.
+        for (let quiet = 0; quiet < 2;) {
+            const open = await page.evaluate(() => {
+                const dialog = document.getElementById('message');
+                if (dialog.open)
+                    document.getElementById('messageOk').click();
+                return dialog.open;
+            });
+            quiet = open ? 0 : quiet + 1;
+            await page.evaluate(() => new Promise(resolve => setTimeout(resolve, 50)));
+        }
+        expect(await page.evaluate(() => window.shownMessages)).toEqual(messages);
+    });
+}
+
+// The desktop's entry box presses the default button on Enter whatever modifier is held.
+for (const modifier of ['Shift', 'Control', 'Alt', 'Meta']) {
+    test(`${modifier}+Enter in a box does what Enter does`, async ({ page }) => {
+        await openProgram(page, 'Bank');
+        const before = await page.textContent('#Label4');
+        await page.fill('#Text2', '0');
+        await page.press('#Text2', 'Enter');
+        const answer = await page.textContent('#Label4');
+        expect(answer).not.toBe(before);
+        await page.evaluate(() => { document.getElementById('Label4').textContent = ''; });
+        await page.press('#Text2', `${modifier}+Enter`);
+        await expect(page.locator('#Label4')).toHaveText(answer);
+        await expect(page.locator('#message')).toBeHidden();
+    });
+}
