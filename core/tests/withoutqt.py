@@ -9,7 +9,7 @@ import subprocess
 import sys
 
 build, source, executables = sys.argv[1], sys.argv[2], sys.argv[3:]
-core_folders = [os.path.join(source, name) + os.sep for name in ("core", "sorting", "bank")]
+core_folders = [os.path.join(source, name) + os.sep for name in ("core", "sorting", "bank", "lesson")]
 failures = []
 
 with open(os.path.join(build, "compile_commands.json"), encoding="utf-8") as commands:
