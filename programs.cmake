@@ -1,7 +1,7 @@
 # What the rest of the build needs to know of the programs in PROGRAMS, once their form libraries
 # are defined:
 # - PROGRAM_FORMS: the form libraries, NAMEform with NAME in lower case;
-# - FORM_CLASS_<NAME>: the form class, the first class its header NAMEform.h declares;
+# - FORM_CLASS_<NAME>: the form class, as its library's FORM_CLASS property names it;
 # - the target `programs`: programs.h, which makes each program's form by its name;
 # - build/programs.txt: the names, one a line, for tools run after configuring.
 set(PROGRAM_FORMS)
@@ -12,13 +12,9 @@ foreach(program IN LISTS PROGRAMS)
     if(NOT TARGET ${form})
         message(FATAL_ERROR "The program ${program} has no form library named ${form}")
     endif()
-    get_target_property(folder ${form} SOURCE_DIR)
-    get_target_property(sources ${form} SOURCES)
-    list(FILTER sources INCLUDE REGEX "(^|/)${form}\\.h$")
-    file(STRINGS ${folder}/${sources} declaration REGEX "^class [A-Za-z0-9_]+" LIMIT_COUNT 1)
-    string(REGEX REPLACE "^class ([A-Za-z0-9_]+).*" "\\1" class "${declaration}")
-    if(class STREQUAL "")
-        message(FATAL_ERROR "${folder}/${sources} declares no class")
+    get_target_property(class ${form} FORM_CLASS)
+    if(NOT class)
+        message(FATAL_ERROR "The form library ${form} names no FORM_CLASS")
     endif()
     set(FORM_CLASS_${program} ${class})
     list(APPEND PROGRAM_FORMS ${form})
