@@ -3,6 +3,8 @@
 const $ = id => document.getElementById(id);
 const svg = 'http://www.w3.org/2000/svg';
 const Overscan = 8;
+// Up to this many rows the table holds them all, which screen readers navigate best.
+const AllRows = 400;
 
 function cell(tag, text) {
     const element = document.createElement(tag);
@@ -138,8 +140,10 @@ export class LoanView {
             this.rowHeight = this.body.firstChild?.offsetHeight || 24;
         }
         const top = Math.max(0, this.scroller.scrollTop - head);
-        const first = Math.max(0, Math.floor(top / this.rowHeight) - Overscan);
-        const last = Math.min(this.rows, Math.ceil((top + this.scroller.clientHeight) / this.rowHeight) + Overscan);
+        const all = this.rows <= AllRows;
+        const first = all ? 0 : Math.max(0, Math.floor(top / this.rowHeight) - Overscan);
+        const last = all ? this.rows
+            : Math.min(this.rows, Math.ceil((top + this.scroller.clientHeight) / this.rowHeight) + Overscan);
         if (this.shown && this.shown[0] === first && this.shown[1] === last)
             return;
         this.shown = [first, last];

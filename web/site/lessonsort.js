@@ -21,14 +21,16 @@ function slotList(list) {
     for (let slot = 1; slot <= 10; ++slot) {
         const item = document.createElement('li');
         item.dataset.slot = slot;
-        const bar = document.createElement('span');
-        bar.className = 'bar';
         const value = document.createElement('span');
         value.className = 'value';
+        const track = document.createElement('span');
+        track.className = 'track';
+        track.append(document.createElement('span'));
+        track.firstChild.className = 'bar';
         const index = document.createElement('span');
         index.className = 'slot';
         index.textContent = slot;
-        item.append(bar, value, index);
+        item.append(value, track, index);
         list.append(item);
     }
 }
@@ -38,8 +40,8 @@ function fillSlots(list, values, current, height) {
         const slot = Number(item.dataset.slot);
         const value = values[slot - 1] ?? '';
         item.dataset.value = value;
-        item.children[0].style.height = `${(value === '' ? 0 : height(value)) * 100}%`;
-        item.children[1].textContent = value;
+        item.children[0].textContent = value;
+        item.children[1].firstChild.style.height = `${(value === '' ? 0 : height(value)) * 100}%`;
         const marked = current.includes(slot);
         item.classList.toggle('current', marked);
         if (marked)
