@@ -137,7 +137,9 @@ export class SortView {
         steps.dataset.step = step;
         steps.textContent = `Шаг ${step} из ${trace.steps.length}`;
         $('jump').value = step;
-        $('narration').textContent = record ? record.sentence : trace.error ||
+        // The window's message where the sort stopped with one: before the first step and at the last.
+        const stopped = step === trace.steps.length && trace.error ? ` ${trace.error}` : '';
+        $('narration').textContent = record ? record.sentence + stopped : trace.error ||
             `Массив, как его прочла программа: ${trace.elements.join(' ')}. Шагов: ${trace.steps.length}.`;
         // Not disabled, which would take the focus away from the button just pressed.
         for (const id of ['first', 'back'])

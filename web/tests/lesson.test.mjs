@@ -17,11 +17,10 @@ async function runWindow(page, program, input) {
     await openProgram(page, program);
     await setValue(page, 'Text1', input);
     await page.click('#Command1');
-    if (await page.locator('#message').isVisible())
-        return { message: await page.locator('#messageText').textContent() };
+    const message = await page.locator('#message').isVisible() ? await page.locator('#messageText').textContent() : '';
     const label1 = shown(await page.locator('#Label1').textContent());
     const label2 = shown(await page.locator('#Label2').textContent());
-    return { echo: label1.split('\n')[1].trim().split(/ +/), label2, result: label2.split('\n').at(-1) };
+    return { message, echo: label1.split('\n')[1]?.trim().split(/ +/), label2, result: label2.split('\n').at(-1) };
 }
 
 // Everything a step draws, for comparing two ways of reaching it.
@@ -58,6 +57,7 @@ const inputs = [
 
 for (const [name, input] of inputs) {
     test(`${name}: the first and last steps, and the comparison, are the windows' echo and results`, async ({ page }) => {
+        test.slow();
         const windows = {};
         for (const program of sortingPrograms) {
             const window = windows[program] = await runWindow(page, program, input);
@@ -65,6 +65,14 @@ for (const [name, input] of inputs) {
             await expect(page.locator('#array > li')).toHaveCount(10);
             expect(await page.locator('#array > li').evaluateAll(items => items.map(item => item.dataset.slot)))
                 .toEqual(['1', '2', '3', '4', '5', '6', '7', '8', '9', '10']);
+            if (window.message) {
+                // Stopped where the window stopped, with its message: the numbers echoed so far
+                // stand in their slots.
+                const echoed = window.echo.filter(Boolean);
+                expect((await values(page, 'array')).slice(0, echoed.length), program).toEqual(echoed);
+                await expect(page.locator('#narration')).toHaveText(window.message);
+                continue;
+            }
             expect(await values(page, 'array'), program).toEqual(window.echo);
             await page.click('#last');
             const steps = await stepData(page);
@@ -77,20 +85,21 @@ for (const [name, input] of inputs) {
             const counters = await page.locator('#counters').evaluate(element => ({ ...element.dataset }));
             expect(comparisons[program](Number(counters.comparisons)), `${program}: ${counters.comparisons}`).toBe(true);
             if (program === 'pairswap')
-                expect(window.label2).toContain(`Выполнено перестановок: ${counters.swaps}\n`);
+                expect(window.label2.match(/Выполнено перестановок: *(\d+)/)[1]).toBe(counters.swaps);
         }
         await openLesson(page, { program: 'compare', input });
         const sections = await page.locator('#compare section').evaluateAll(all => all.map(section => ({ ...section.dataset })));
         expect(sections.map(section => section.program)).toEqual(sortingPrograms);
         for (const section of sections) {
             expect(section.result, section.program).toBe(windows[section.program].result);
-            expect(comparisons[section.program](Number(section.comparisons)), section.program).toBe(true);
+            if (!windows[section.program].message)
+                expect(comparisons[section.program](Number(section.comparisons)), section.program).toBe(true);
         }
         await expect(page.locator('#compareNote')).not.toBeEmpty();
     });
 }
 
-test('a window\'s message is the lesson\'s sentence', async ({ page }) => {
+test('a window\'s message in the entry phase is the lesson\'s sentence', async ({ page }) => {
     const input = '1E+39';
     const window = await runWindow(page, 'pairswap', input);
     expect(window.message).toBeTruthy();
