@@ -1,6 +1,7 @@
 // The lesson page against the programs' own windows: what it shows at the first and the last
 // step, the comparison's result lines and the loan's years must be what the windows show for the
 // same input; stepping must be exact both ways, and the address must bring back the same step.
+import AxeBuilder from '@axe-core/playwright';
 import { expect, layouts, openProgram, setValue, shown, sortingPrograms, test } from './fixtures.mjs';
 
 // The address of a state, as the page's contract with teachers' links writes it.
@@ -274,6 +275,16 @@ test('by keyboard alone, with nothing playing on its own', async ({ page }) => {
     const paused = (await stepData(page)).step;
     await page.waitForTimeout(1000);
     await expect(page.locator('#steps')).toHaveAttribute('data-step', paused);
+});
+
+test('no accessibility violations in any view', async ({ page }) => {
+    for (const state of [{ program: 'pairswap', input: '3 1 2', step: 2 }, { program: 'compare', input: '1 1 2' },
+        loanState(['5000000', '12', '800000']), loanState(['1000', '50', '10'])]) {
+        await openLesson(page, state);
+        const { violations } = await new AxeBuilder({ page }).analyze();
+        expect(violations.map(violation => `${violation.id}: ${violation.nodes.map(node => node.target).join(' ')}`),
+            state.program).toEqual([]);
+    }
 });
 
 test.describe('on a phone', () => {
