@@ -39,9 +39,12 @@ function fillSlots(list, values, current, height) {
     for (const item of list.children) {
         const slot = Number(item.dataset.slot);
         const value = values[slot - 1] ?? '';
-        item.dataset.value = value;
-        item.children[0].textContent = value;
-        item.children[1].firstChild.style.height = `${(value === '' ? 0 : height(value)) * 100}%`;
+        // Only what changed: a step moves one or two numbers.
+        if (item.dataset.value !== value) {
+            item.dataset.value = value;
+            item.children[0].textContent = value;
+            item.children[1].firstChild.style.height = `${(value === '' ? 0 : height(value)) * 100}%`;
+        }
         const marked = current.includes(slot);
         item.classList.toggle('current', marked);
         if (marked)
@@ -94,6 +97,8 @@ export class SortView {
 
     setTrace(trace) {
         this.trace = trace;
+        for (const item of document.querySelectorAll('.slots > li'))
+            delete item.dataset.value;
         const all = [...trace.elements, ...trace.steps.flatMap(step => step.elements)];
         this.height = scale(all);
         const inPlace = trace.results.length === 0 && trace.steps.every(step => step.results.length === 0);
