@@ -278,6 +278,7 @@ test('by keyboard alone, with nothing playing on its own', async ({ page }) => {
 });
 
 test('no accessibility violations in any view', async ({ page }) => {
+    test.slow();
     for (const state of [{ program: 'pairswap', input: '3 1 2', step: 2 }, { program: 'compare', input: '1 1 2' },
         loanState(['5000000', '12', '800000']), loanState(['1000', '50', '10'])]) {
         await openLesson(page, state);
