@@ -2,6 +2,7 @@
 // the page already shows. As the desktop's window does, it hands typing, selections, clicks and
 // Enter to the form and, after each, shows once what the handler changed.
 import './register.js';
+import './lessonlink.js';
 
 const page = window.demosPage;
 const program = document.body.dataset.program;

@@ -86,7 +86,6 @@ function programPage(program, layout) {
 <link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
 <script src="early.js"></script>
 <script type="module" src="app.js"></script>
-<script type="module" src="lessonlink.js"></script>
 `) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}">
 <nav><a href="index.html">← Все программы</a></nav>
 <main>
