@@ -5,7 +5,7 @@
 import { spawn } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
-import { gzipSync } from 'node:zlib';
+import { pageWeight } from './weight.mjs';
 
 const require = createRequire(new URL('../../web/package.json', import.meta.url));
 const { chromium } = require('playwright');
@@ -23,14 +23,7 @@ try {
     await page.goto(`${url}lesson.html#program=pickmin&input=${encodeURIComponent('5 3 8 1 9 2 7 4 10 6')}`);
     await page.waitForSelector('body[data-ready]');
     await page.evaluate(() => document.fonts.ready);
-    let gzip = 0;
-    let raw = 0;
-    for (const response of responses) {
-        const body = await response.body();
-        raw += body.length;
-        gzip += gzipSync(body, { level: 9 }).length;
-    }
-    console.log(`lesson.html loads ${(gzip / 1024).toFixed(1)} KB gzip (${(raw / 1024).toFixed(1)} KB) in ${responses.length} files`);
+    console.log(`lesson.html loads, gzip -9 (raw): ${await pageWeight(responses)}`);
 
     // The click's handler and the view's update run in the event's task.
     const timed = (selector, done) => page.evaluate(([selector, done]) => new Promise(resolve => {
