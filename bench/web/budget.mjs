@@ -8,7 +8,7 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { gzipSync } from 'node:zlib';
+import { pageWeight } from './weight.mjs';
 
 const require = createRequire(new URL('../../web/package.json', import.meta.url));
 const { chromium } = require('playwright');
@@ -55,14 +55,7 @@ try {
         await page.goto(`${url}${program}.html`);
         await ready(page);
         await page.evaluate(() => document.fonts.ready);
-        let gzip = 0;
-        let raw = 0;
-        for (const response of responses) {
-            const body = await response.body();
-            raw += body.length;
-            gzip += gzipSync(body, { level: 9 }).length;
-        }
-        console.log(`  ${program.padEnd(9)} ${(gzip / 1024).toFixed(1)} KB (${(raw / 1024).toFixed(1)} KB) in ${responses.length} files`);
+        console.log(`  ${program.padEnd(9)} ${await pageWeight(responses)}`);
         await page.context().close();
     }
 

@@ -1,6 +1,8 @@
 // A program's page: runs the program's form from the WebAssembly module behind the window that
 // the page already shows.
 import './register.js';
+// After a click, a link to the lesson on the same input.
+import './lessonlink.js';
 import { FormBridge } from './formbridge.js';
 import { loadForm } from './formloader.js';
 import { MessageBox } from './messagebox.js';

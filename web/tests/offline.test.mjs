@@ -19,7 +19,8 @@ test('every page works offline after one visit', async ({ page, context }) => {
     await controlled(page);
     await context.setOffline(true);
     await page.reload();
-    await expect(page.locator('.programs a')).toHaveCount(programs.length);
+    // The programs and the lesson.
+    await expect(page.locator('.programs a')).toHaveCount(programs.length + 1);
     for (const program of programs) {
         await page.goto(`${program}.html`);
         await page.waitForFunction(() => window.demosPage.dispatch !== null);
@@ -29,6 +30,10 @@ test('every page works offline after one visit', async ({ page, context }) => {
             .toHaveText(program === 'Bank' ? /^Количество полных лет: 12/ : /^Исходный массив/);
         expect(await page.evaluate(() => document.fonts.check('11px "DejaVu Sans Web"'))).toBe(true);
     }
+    await page.goto('lesson.html#program=pickmin&input=2%201');
+    await page.waitForSelector('body[data-ready]');
+    await page.click('#forward');
+    await expect(page.locator('#steps')).toHaveAttribute('data-step', '1');
 });
 
 test('a new build of the site replaces the cached one on the next visit', async ({ browser }) => {

@@ -104,7 +104,9 @@ test('the list links every program with its menu entry, and each page links back
     await page.goto('index.html');
     expect(await page.locator('html').getAttribute('lang')).toBe('ru');
     const links = page.locator('.programs a');
-    await expect(links).toHaveCount(programs.length);
+    // The programs, then the lesson.
+    await expect(links).toHaveCount(programs.length + 1);
+    await expect(links.last()).toHaveAttribute('href', 'lesson.html');
     for (const [i, program] of programs.entries()) {
         await expect(links.nth(i)).toHaveAttribute('href', `${program}.html`);
         await expect(links.nth(i).locator('img')).toHaveAttribute('src', `icons/${program}.svg`);

@@ -5,6 +5,7 @@ import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { parseArgs } from 'node:util';
+import { lessonEntry, lessonIcon, lessonPage } from './lessonpage.mjs';
 
 const { values: args } = parseArgs({
     options: Object.fromEntries(['layouts', 'module', 'font', 'font-licence', 'programs', 'sources', 'out']
@@ -150,13 +151,16 @@ const programs = Object.keys(layouts);
 for (const program of programs)
     writeFileSync(join(out, `${program}.html`), programPage(program, layouts[program]));
 writeFileSync(join(out, 'layout.css'), css.join('\n') + '\n');
+writeFileSync(join(out, 'lesson.html'), lessonPage({ head, escapeHtml, layouts, menuEntry }));
+writeFileSync(join(out, 'icons', 'lesson.svg'), lessonIcon);
 
 const items = programs.map(program => {
     const { name, comment } = menuEntry(program);
     copyFileSync(join(args.programs, `${program}.svg`), join(out, 'icons', `${program}.svg`));
     return `<li><a href="${program}.html"><img src="icons/${program}.svg" alt="" width="48" height="48">` +
         `<span class="name">${escapeHtml(name)}</span><span class="comment">${escapeHtml(comment)}</span></a></li>`;
-}).join('\n');
+}).concat(`<li><a href="lesson.html"><img src="icons/lesson.svg" alt="" width="48" height="48">` +
+    `<span class="name">${lessonEntry.name}</span><span class="comment">${lessonEntry.comment}</span></a></li>`).join('\n');
 writeFileSync(join(out, 'index.html'), head('Учебные программы', programs[0],
     '<script type="module" src="register.js"></script>\n') + `<body class="index">
 <main>

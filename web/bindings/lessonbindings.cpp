@@ -1,0 +1,231 @@
+// The lesson page's side of the module: traces of the programs' own forms, handed to the page as
+// JSON in UTF-16 (so that every code unit of an echoed text arrives as it was), and the loan's
+// years one row at a time, so that a 32767-year table never crosses into JavaScript whole.
+#include "lesson.h"
+
+#include <emscripten/bind.h>
+#include <emscripten/val.h>
+
+#include <array>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+
+using emscripten::val;
+
+namespace {
+
+class Json {
+public:
+    Json &raw(std::u16string_view text)
+    {
+        m_text += text;
+        return *this;
+    }
+    Json &string(std::u16string_view text)
+    {
+        m_text += u'"';
+        for (const char16_t unit : text) {
+            // A lone surrogate too goes as an escape, which JSON.parse turns back into it.
+            if (unit < 0x20 || unit == u'"' || unit == u'\\' ||
+                (unit >= 0xD800 && unit <= 0xDFFF)) {
+                char escape[8];
+                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(unit));
+                m_text.append(escape, escape + 6);
+            } else {
+                m_text += unit;
+            }
+        }
+        m_text += u'"';
+        return *this;
+    }
+    Json &number(long value)
+    {
+        const std::string digits = std::to_string(value);
+        m_text.append(digits.begin(), digits.end());
+        return *this;
+    }
+    Json &boolean(bool value) { return raw(value ? u"true" : u"false"); }
+    Json &key(std::u16string_view name)
+    {
+        if (m_text.back() != u'{')
+            m_text += u',';
+        return string(name).raw(u":");
+    }
+    template<class Strings>
+    Json &strings(const Strings &list)
+    {
+        m_text += u'[';
+        for (std::size_t i = 0; i < list.size(); ++i)
+            (i ? raw(u",") : *this).string(list[i]);
+        m_text += u']';
+        return *this;
+    }
+    const std::u16string &text() const { return m_text; }
+    std::u16string take() { return std::move(m_text); }
+
+private:
+    std::u16string m_text;
+};
+
+const char16_t *kindName(lesson::SortStep::Kind kind)
+{
+    using Kind = lesson::SortStep::Kind;
+    switch (kind) {
+    case Kind::Compare:
+        return u"compare";
+    case Kind::Transfer:
+        return u"transfer";
+    case Kind::Swap:
+        return u"swap";
+    case Kind::MarkUsed:
+        return u"markUsed";
+    case Kind::Count:
+        return u"count";
+    case Kind::PassEnd:
+        break;
+    }
+    return u"passEnd";
+}
+
+void writeTrace(Json &json, const lesson::SortTrace &trace)
+{
+    json.raw(u"{").key(u"program").string(lesson::methodProgram(trace.method));
+    json.key(u"label1").string(trace.label1).key(u"label2").string(trace.label2);
+    json.key(u"result").string(trace.resultLine()).key(u"error").string(trace.error);
+    json.key(u"lines").strings(lesson::methodLines(trace.method));
+    json.key(u"elements").strings(trace.startElements).key(u"results").strings(trace.startResults);
+    json.key(u"steps").raw(u"[");
+    for (std::size_t i = 0; i < trace.steps.size(); ++i) {
+        const lesson::SortStep &step = trace.steps[i];
+        json.raw(i ? u",{" : u"{").key(u"kind").string(kindName(step.kind));
+        json.key(u"line").number(step.line).key(u"slots").raw(u"[");
+        for (std::size_t s = 0; s < step.slots.size(); ++s)
+            (s ? json.raw(u",") : json).number(step.slots[s]);
+        json.raw(u"]").key(u"resultSlot").number(step.resultSlot);
+        json.key(u"outcome").boolean(step.outcome).key(u"comparisons").number(step.comparisons);
+        json.key(u"swaps").number(step.swaps).key(u"sentence").string(step.sentence);
+        json.key(u"elements").strings(step.elements).key(u"results").strings(step.results);
+        json.raw(u"}");
+    }
+    json.raw(u"]}");
+}
+
+// The page fills the input buffer and keeps it in one of three inputs: a sort reads the first,
+// the loan all three. Views returned stay valid until the next call.
+class WebLesson {
+public:
+    val inputBuffer(int length)
+    {
+        m_buffer.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
+        return view(m_buffer);
+    }
+    void keep(int input) { m_inputs.at(static_cast<std::size_t>(input)) = m_buffer; }
+
+    val sort(const std::string &program)
+    {
+        const auto method =
+            lesson::methodFromProgram(std::u16string(program.begin(), program.end()));
+        if (!method)
+            throw std::invalid_argument("no such method: " + program);
+        Json json;
+        writeTrace(json, lesson::traceSort(*method, m_inputs[0]));
+        m_out = json.take();
+        return view(m_out);
+    }
+
+    val compare()
+    {
+        using lesson::Method;
+        const std::array traces{lesson::traceSort(Method::PickMin, m_inputs[0]),
+                                lesson::traceSort(Method::PairSwap, m_inputs[0]),
+                                lesson::traceSort(Method::Tally, m_inputs[0])};
+        Json json;
+        json.raw(u"{").key(u"note").string(lesson::compareNote(traces[0], traces[1], traces[2]));
+        json.key(u"methods").raw(u"[");
+        for (std::size_t i = 0; i < traces.size(); ++i) {
+            json.raw(i ? u"," : u"");
+            writeTrace(json, traces[i]);
+        }
+        json.raw(u"]}");
+        m_out = json.take();
+        return view(m_out);
+    }
+
+    // The years' figures stay here; the page asks for the rows it shows.
+    val loan()
+    {
+        m_loan = lesson::traceLoan(m_inputs[0], m_inputs[1], m_inputs[2]);
+        m_owed.clear();
+        if (!m_loan.years.empty())
+            m_owed.push_back(m_loan.years.front().owedAtStart);
+        for (const lesson::LoanYear &year : m_loan.years)
+            m_owed.push_back(year.owedAtEnd);
+        m_csv.clear();
+        Json json;
+        json.raw(u"{").key(u"years").number(static_cast<long>(m_loan.years.size()));
+        json.key(u"caption").string(m_loan.caption).key(u"message").string(m_loan.message);
+        json.key(u"partial").boolean(m_loan.partial);
+        json.key(u"remainder").string(lesson::formatAmount(m_loan.remainder));
+        json.key(u"share").string(lesson::formatAmount(m_loan.share));
+        json.key(u"stoppedInYear").number(m_loan.stoppedInYear);
+        json.key(u"stop").strings(cells(m_loan.stop)).raw(u"}");
+        m_out = json.take();
+        return view(m_out);
+    }
+    // A full year's cells: year, owed at its start, interest, payment, owed at its end.
+    val loanRow(int index)
+    {
+        m_out = Json().strings(cells(m_loan.years.at(static_cast<std::size_t>(index)))).take();
+        return view(m_out);
+    }
+    // What is owed before the first year and at the end of each.
+    val loanOwed() const
+    {
+        return val(emscripten::typed_memory_view(m_owed.size(), m_owed.data()));
+    }
+    val loanCsv()
+    {
+        if (m_csv.empty())
+            m_csv = lesson::loanCsv(m_loan);
+        return val(emscripten::typed_memory_view(
+            m_csv.size(), reinterpret_cast<const unsigned char *>(m_csv.data())));
+    }
+
+private:
+    static val view(const std::u16string &text)
+    {
+        return val(emscripten::typed_memory_view(text.size(),
+                                                 reinterpret_cast<const uint16_t *>(text.data())));
+    }
+    static std::array<std::u16string, 5> cells(const lesson::LoanYear &year)
+    {
+        const std::string number = std::to_string(year.year);
+        return {std::u16string(number.begin(), number.end()),
+                lesson::formatAmount(year.owedAtStart), lesson::formatAmount(year.interest),
+                lesson::formatAmount(year.payment), lesson::formatAmount(year.owedAtEnd)};
+    }
+
+    std::u16string m_buffer;
+    std::array<std::u16string, 3> m_inputs;
+    std::u16string m_out;
+    lesson::LoanTrace m_loan;
+    std::vector<double> m_owed;
+    std::string m_csv;
+};
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(weblesson)
+{
+    emscripten::class_<WebLesson>("WebLesson")
+        .constructor<>()
+        .function("inputBuffer", &WebLesson::inputBuffer)
+        .function("keep", &WebLesson::keep)
+        .function("sort", &WebLesson::sort)
+        .function("compare", &WebLesson::compare)
+        .function("loan", &WebLesson::loan)
+        .function("loanRow", &WebLesson::loanRow)
+        .function("loanOwed", &WebLesson::loanOwed)
+        .function("loanCsv", &WebLesson::loanCsv);
+}
