@@ -67,10 +67,14 @@ void BankForm::Command2_Click()
 
     NumericValue years = 0;
     const NumericValue startingAmount = amount;
+    if (m_recorder)
+        m_recorder->started(amount, rate, payment);
     while (amount > payment) {
         NumericValue interest = amount * rate / 100;
         amount += interest;
         amount -= payment;
+        if (m_recorder)
+            m_recorder->yearComputed(interest, amount);
         // Also catches an amount grown to infinity.
         if (amount >= startingAmount) {
             showMessage(u"Выплаты за год не покрывают процентную ставку! Измените данные.");
@@ -84,11 +88,13 @@ void BankForm::Command2_Click()
         years += 1;
     }
 
-    const std::u16string remainder = formatWithPattern(amount, u"###0.00");
-    const std::u16string share = formatWithPattern(amount / payment, u"###0.00");
-    Label4.setCaption(u"Количество полных лет:" + numberToText(years) + charFromCode(13) +
-                      charFromCode(10) + u"Остаток суммы " + remainder + u" (это еще " + share +
-                      u" г.)");
+    const NumericValue share = amount / payment;
+    if (m_recorder)
+        m_recorder->finished(amount, share);
+    Label4.setCaption(u"Количество полных лет:" + numberToText(years) +
+                      std::u16string(Label::LineBreak) + u"Остаток суммы " +
+                      formatWithPattern(amount, u"###0.00") + u" (это еще " +
+                      formatWithPattern(share, u"###0.00") + u" г.)");
 }
 
 void BankForm::Command3_Click()

@@ -9,6 +9,7 @@
 //   not one of `years`.
 // - LoanTrace::partial: true when the window shows a result (caption not empty), so that a view
 //   marks the partial last year without parsing the caption.
+// - SortStep::smaller: tally's count of smaller numbers for the element being placed.
 
 #include <array>
 #include <optional>
@@ -35,6 +36,7 @@ struct SortStep {
     bool outcome = false;   // for Compare: the comparison's result
     long comparisons = 0;   // counters so far, this step included
     long swaps = 0;         // pairswap only
+    long smaller = 0;       // tally only: how many numbers are smaller than element i, so far
     // e.g. «Сравниваем 5 (ячейка 3) с наименьшим найденным 3 (ячейка 2): не меньше — наименьшим
     // остаётся 3.»
     std::u16string sentence;

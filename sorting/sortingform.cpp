@@ -52,6 +52,8 @@ void SortingForm::Command1_Click()
         Label2.setCaption(Label2.layout().caption);
         throw;
     }
+    if (m_recorder)
+        m_recorder->started();
     sortAndShow();
 }
 
@@ -60,9 +62,9 @@ void SortingForm::appendNumber(Label &label, const NumericValue &number)
     label.setCaption(label.caption() + numberToText(number) + u" ");
 }
 
-std::u16string SortingForm::lineBreak()
+std::u16string SortingForm::endLine(std::u16string caption)
 {
-    return charFromCode(13) + charFromCode(10);
+    return caption.append(Label::LineBreak);
 }
 
 // Walks Text1's selection from blank to blank. Once no blank is left, the selection keeps the last
@@ -71,7 +73,7 @@ void SortingForm::enterElements()
 {
     Text1.setSelStart(0);
     Text1.setSelLength(static_cast<std::int32_t>(Text1.text().size()));
-    Label1.setCaption(u"Исходный массив состоит из элементов:" + lineBreak());
+    Label1.setCaption(endLine(u"Исходный массив состоит из элементов:"));
 
     for (int i = 1; i <= 10; ++i) {
         const std::int32_t blank = findText(Text1.selText(), u" ");

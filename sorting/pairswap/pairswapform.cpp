@@ -9,7 +9,7 @@ PairSwapForm::PairSwapForm()
 
 void PairSwapForm::sortAndShow()
 {
-    Label2.setCaption(u"Алгоритм сортировки парными перестановками: " + lineBreak());
+    Label2.setCaption(endLine(u"Алгоритм сортировки парными перестановками: "));
 
     NumericValue totalSwaps = 0;
     NumericValue passSwaps = 1;
@@ -19,18 +19,25 @@ void PairSwapForm::sortAndShow()
         passSwaps = 0;
         for (int i = 1; i <= 9; ++i) {
             // Strictly greater: equal neighbours keep their order.
-            if (ElementArray[i] > ElementArray[i + 1]) {
+            const bool greater = ElementArray[i] > ElementArray[i + 1];
+            if (m_recorder)
+                m_recorder->compared(i, i + 1, greater);
+            if (greater) {
                 heldValue = ElementArray[i].toSingle();
                 ElementArray[i] = ElementArray[i + 1];
                 ElementArray[i + 1] = heldValue.toSingle();
                 passSwaps = passSwaps + 1;
+                if (m_recorder)
+                    m_recorder->swapped(i);
             }
         }
         totalSwaps = totalSwaps + passSwaps;
+        if (m_recorder)
+            m_recorder->passEnded(passSwaps.toInt32());
     }
 
-    Label2.setCaption(Label2.caption() + u"Выполнено перестановок: " + numberToText(totalSwaps) +
-                      lineBreak());
+    Label2.setCaption(
+        endLine(Label2.caption() + u"Выполнено перестановок: " + numberToText(totalSwaps)));
     for (int i = 1; i <= 10; ++i)
         appendNumber(Label2, ElementArray[i]);
 }
