@@ -38,8 +38,8 @@ void ArrayBars::setRows(std::vector<Row> rows)
     for (const Row &row : m_rows) {
         QStringList cells;
         for (size_t slot = 0; slot < row.values.size(); ++slot) {
-            const bool marked = std::find(row.marked.begin(), row.marked.end(), int(slot) + 1) !=
-                                row.marked.end();
+            const bool marked =
+                std::find(row.marked.begin(), row.marked.end(), int(slot) + 1) != row.marked.end();
             cells << u"%1: %2%3"_s.arg(slot + 1).arg(row.values[slot],
                                                      marked ? u" (выделена)"_s : QString());
         }
@@ -95,8 +95,7 @@ void ArrayBars::paintRow(QPainter &painter, const Row &row, QRect area, double s
     const QFontMetrics metrics = fontMetrics();
     const int line = metrics.height();
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(area.adjusted(4, 0, -4, 0).topLeft() + QPoint(0, metrics.ascent()),
-                     row.title);
+    painter.drawText(area.adjusted(4, 0, -4, 0).topLeft() + QPoint(0, metrics.ascent()), row.title);
     const int cells = std::max<int>(int(row.values.size()), 1);
     const int cellWidth = area.width() / cells;
     const int baseline = area.top() + line + BarArea;

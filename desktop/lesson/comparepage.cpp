@@ -60,8 +60,8 @@ void ComparePage::setInput(const QString &input)
         traces[i] = lesson::traceSort(Methods[i], toCoreText(input));
         const lesson::SortTrace &trace = traces[i];
         // A click that failed shows its message where the result would be.
-        m_methods[i].result->setText(toQString(trace.error.empty() ? trace.resultLine()
-                                                                   : trace.error));
+        m_methods[i].result->setText(
+            toQString(trace.error.empty() ? trace.resultLine() : trace.error));
         const lesson::SortStep *last = trace.steps.empty() ? nullptr : &trace.steps.back();
         QString counters = u"Сравнений: %1"_s.arg(last ? last->comparisons : 0);
         if (Methods[i] == lesson::Method::PairSwap)

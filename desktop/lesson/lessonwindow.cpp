@@ -58,6 +58,9 @@ LessonWindow::LessonWindow(QWidget *parent)
     setWindowTitle(u"Разбор"_s);
     const PickMinForm pickmin;
     m_mode->setObjectName(u"mode"_s);
+    // The choices are long; at a phone's width they are shortened rather than widen the window.
+    m_mode->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_mode->setMinimumContentsLength(16);
     m_mode->addItem(choice(pickmin));
     m_mode->addItem(choice(PairSwapForm()));
     m_mode->addItem(choice(TallyForm()));

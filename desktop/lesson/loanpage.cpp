@@ -109,8 +109,8 @@ QVariant LoanModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const std::array headers{u"Год"_s, u"Долг в начале года"_s, u"Проценты"_s,
-                                    u"Выплата"_s, u"Долг в конце года"_s};
+    static const std::array headers{u"Год"_s, u"Долг в начале года"_s, u"Проценты"_s, u"Выплата"_s,
+                                    u"Долг в конце года"_s};
     return headers.at(size_t(section));
 }
 
@@ -129,9 +129,9 @@ LoanPage::LoanPage(QWidget *parent)
     const BankForm bank;
     auto *boxes = new QGridLayout;
     int row = 0;
-    for (const auto &[box, text, label] :
-         {std::tuple{m_amount, &bank.Text1, u"Label1"}, {m_rate, &bank.Text2, u"Label2"},
-          {m_payment, &bank.Text3, u"Label3"}}) {
+    for (const auto &[box, text, label] : {std::tuple{m_amount, &bank.Text1, u"Label1"},
+                                           {m_rate, &bank.Text2, u"Label2"},
+                                           {m_payment, &bank.Text3, u"Label3"}}) {
         box->setObjectName(toQString(text->name()));
         box->setText(toQString(text->text()));
         box->setMaxLength(TextBox::MaxLength);
@@ -187,9 +187,8 @@ void LoanPage::calculate()
     m_model->setTrace(lesson::traceLoan(toCoreText(m_amount->text()), toCoreText(m_rate->text()),
                                         toCoreText(m_payment->text())));
     const lesson::LoanTrace &trace = m_model->trace();
-    m_result->setText(
-        toQString(trace.message.empty() ? trace.caption : trace.message)
-            .replace(toQString(std::u16string(Label::LineBreak)), u"\n"_s));
+    m_result->setText(toQString(trace.message.empty() ? trace.caption : trace.message)
+                          .replace(toQString(std::u16string(Label::LineBreak)), u"\n"_s));
     m_save->setEnabled(m_model->rowCount() > 0);
     showChart();
 }
@@ -228,8 +227,8 @@ void LoanPage::showChart()
     delete previous;
     m_chart->setAccessibleDescription(
         years.empty() ? u"Полных лет нет."_s
-                      : u"С %1 руб. в начале до %2 руб. в конце года %3."_s.arg(
-                            amount(years.front().owedAtStart), amount(years.back().owedAtEnd))
+                      : u"С %1 руб. в начале до %2 руб. в конце года %3."_s
+                            .arg(amount(years.front().owedAtStart), amount(years.back().owedAtEnd))
                             .arg(years.back().year));
 }
 

@@ -108,12 +108,14 @@ SortPage::SortPage(QWidget *parent)
     speedLabel->setBuddy(m_speed);
     playing->addWidget(speedLabel);
     playing->addWidget(m_speed);
-    auto *jumpLabel = new QLabel(u"Ш&аг:"_s, this);
-    jumpLabel->setBuddy(m_jump);
-    playing->addWidget(jumpLabel);
-    playing->addWidget(m_jump);
-    playing->addWidget(m_position);
     playing->addStretch();
+    auto *jumping = new QHBoxLayout;
+    auto *jumpLabel = new QLabel(u"Перейти к ш&агу:"_s, this);
+    jumpLabel->setBuddy(m_jump);
+    jumping->addWidget(jumpLabel);
+    jumping->addWidget(m_jump);
+    jumping->addWidget(m_position);
+    jumping->addStretch();
 
     auto *keys = new QLabel(u"Клавиши: ← и → — шаг назад и вперёд, Home и End — в начало и в "
                             u"конец, пробел — пуск и пауза (в полях ввода клавиши работают как "
@@ -130,6 +132,7 @@ SortPage::SortPage(QWidget *parent)
     layout->addWidget(m_counters);
     layout->addLayout(steps);
     layout->addLayout(playing);
+    layout->addLayout(jumping);
     layout->addWidget(m_lines, 1);
     layout->addWidget(keys);
 
@@ -174,12 +177,11 @@ void SortPage::showStep(int step)
     const lesson::SortStep *current = start ? nullptr : &m_trace.steps[size_t(step - 1)];
     const bool inPlace = m_trace.method == lesson::Method::PairSwap;
     std::vector<ArrayBars::Row> rows;
-    rows.push_back({u"ElementArray"_s,
-                    texts(start ? m_trace.startElements : current->elements),
+    rows.push_back({u"ElementArray"_s, texts(start ? m_trace.startElements : current->elements),
                     start ? std::vector<int>() : current->slots});
     if (!inPlace) {
-        rows.push_back({u"ResultArray"_s, texts(start ? m_trace.startResults : current->results),
-                        {}});
+        rows.push_back(
+            {u"ResultArray"_s, texts(start ? m_trace.startResults : current->results), {}});
         if (current && current->resultSlot > 0)
             rows.back().marked.push_back(current->resultSlot);
     }
@@ -197,8 +199,7 @@ void SortPage::showStep(int step)
     showLines(start ? 0 : current->line);
     announce(start ? u"Шаг 0 из %1: числа, как их прочитала программа. Шагов сортировки: %1."_s.arg(
                          stepCount())
-                   : u"Шаг %1 из %2. "_s.arg(step).arg(stepCount()) +
-                         toQString(current->sentence));
+                   : u"Шаг %1 из %2. "_s.arg(step).arg(stepCount()) + toQString(current->sentence));
 }
 
 void SortPage::showLines(int line)
