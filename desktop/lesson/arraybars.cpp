@@ -121,7 +121,14 @@ void ArrayBars::paintRow(QPainter &painter, const Row &row, QRect area, double s
         const QRect valueBox(cell.left(), baseline + 2, cellWidth, line);
         painter.drawText(valueBox, Qt::AlignCenter,
                          metrics.elidedText(row.values[size_t(slot)], Qt::ElideRight, cellWidth));
+        // The slot's number, smaller and paler than the number it holds.
+        QFont small = font;
+        small.setPointSizeF(font.pointSizeF() * 0.85);
+        painter.setFont(small);
+        painter.setPen(palette().color(QPalette::PlaceholderText));
         painter.drawText(valueBox.translated(0, line), Qt::AlignCenter, QString::number(slot + 1));
+        painter.setFont(font);
+        painter.setPen(palette().color(QPalette::Text));
         if (marked)
             painter.drawText(valueBox.translated(0, 2 * line), Qt::AlignCenter, u"▲"_s);
         font.setBold(false);

@@ -42,7 +42,6 @@ ComparePage::ComparePage(QWidget *parent)
         auto *column = new QVBoxLayout(box);
         column->addWidget(m_methods[i].result);
         column->addWidget(m_methods[i].counters);
-        column->addStretch();
         m_columns->addWidget(box, 1);
     }
     m_note->setAccessibleName(u"Почему результаты различаются"_s);

@@ -130,11 +130,12 @@ SortPage::SortPage(QWidget *parent)
     layout->addWidget(m_message);
     layout->addWidget(m_sentence);
     layout->addWidget(m_counters);
+    layout->addWidget(m_lines);
     layout->addLayout(steps);
     layout->addLayout(playing);
     layout->addLayout(jumping);
-    layout->addWidget(m_lines, 1);
     layout->addWidget(keys);
+    layout->addStretch();
 
     // The step keys reach the page from whichever of its widgets has the focus.
     installEventFilter(this);
@@ -148,8 +149,11 @@ void SortPage::setTrace(lesson::SortTrace trace)
     m_trace = std::move(trace);
     m_lines->clear();
     const std::vector<std::u16string> &lines = lesson::methodLines(m_trace.method);
-    for (size_t i = 0; i < lines.size(); ++i)
-        m_lines->addItem(u"%1. %2"_s.arg(i + 1).arg(toQString(lines[i])));
+    for (const std::u16string &line : lines)
+        m_lines->addItem(toQString(line));
+    // As high as the method's lines, so that all of them show at once.
+    m_lines->setFixedHeight(m_lines->sizeHintForRow(0) * m_lines->count() +
+                            2 * m_lines->frameWidth() + 4);
     m_message->setText(toQString(m_trace.error));
     m_message->setVisible(!m_trace.error.empty());
     m_message->setAccessibleName(m_trace.error.empty() ? QString() : u"Сообщение программы"_s);
@@ -177,7 +181,8 @@ void SortPage::showStep(int step)
     const lesson::SortStep *current = start ? nullptr : &m_trace.steps[size_t(step - 1)];
     const bool inPlace = m_trace.method == lesson::Method::PairSwap;
     std::vector<ArrayBars::Row> rows;
-    rows.push_back({u"ElementArray"_s, texts(start ? m_trace.startElements : current->elements),
+    rows.push_back({u"ElementArray: числа и номера ячеек"_s,
+                    texts(start ? m_trace.startElements : current->elements),
                     start ? std::vector<int>() : current->slots});
     if (!inPlace) {
         rows.push_back(
@@ -207,7 +212,7 @@ void SortPage::showLines(int line)
     const std::vector<std::u16string> &lines = lesson::methodLines(m_trace.method);
     for (int i = 0; i < m_lines->count(); ++i) {
         const QString marker = i + 1 == line ? u"▶ "_s : u"    "_s;
-        m_lines->item(i)->setText(marker + u"%1. %2"_s.arg(i + 1).arg(toQString(lines[size_t(i)])));
+        m_lines->item(i)->setText(marker + toQString(lines[size_t(i)]));
     }
     if (line > 0 && line <= m_lines->count()) {
         m_lines->setCurrentRow(line - 1);
