@@ -1,7 +1,6 @@
 #include "arraybars.h"
 
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <algorithm>
 #include <cmath>
 
@@ -83,10 +82,8 @@ void ArrayBars::paintEvent(QPaintEvent *)
         area.translate(0, rowHeight());
     }
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 }
 

@@ -177,9 +177,9 @@ LoanPage::LoanPage(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(boxes);
     layout->addWidget(m_result);
-    layout->addWidget(m_table, 1);
+    layout->addWidget(m_table, 3);
     layout->addWidget(m_save, 0, Qt::AlignLeft);
-    layout->addWidget(m_chart, 1);
+    layout->addWidget(m_chart, 2);
 }
 
 void LoanPage::calculate()

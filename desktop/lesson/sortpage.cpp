@@ -4,7 +4,6 @@
 #include "qtext.h"
 
 #include <QAbstractSpinBox>
-#include <QAccessible>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -185,8 +184,9 @@ void SortPage::showStep(int step)
                     texts(start ? m_trace.startElements : current->elements),
                     start ? std::vector<int>() : current->slots});
     if (!inPlace) {
-        rows.push_back(
-            {u"ResultArray"_s, texts(start ? m_trace.startResults : current->results), {}});
+        rows.push_back({u"ResultArray: результат"_s,
+                        texts(start ? m_trace.startResults : current->results),
+                        {}});
         if (current && current->resultSlot > 0)
             rows.back().marked.push_back(current->resultSlot);
     }
@@ -225,11 +225,9 @@ void SortPage::showLines(int line)
 void SortPage::announce(const QString &sentence)
 {
     m_sentence->setText(sentence);
-    // A screen reader hears the new step as the label's new name.
+    // A screen reader hears the new step as the label's new name: setting it sends the change.
     m_sentence->setAccessibleName(sentence);
     m_sentence->setAccessibleDescription(m_counters->text());
-    QAccessibleEvent event(m_sentence, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 void SortPage::setPlaying(bool playing)
