@@ -150,9 +150,7 @@ void SortPage::setTrace(lesson::SortTrace trace)
     const std::vector<std::u16string> &lines = lesson::methodLines(m_trace.method);
     for (const std::u16string &line : lines)
         m_lines->addItem(toQString(line));
-    // As high as the method's lines, so that all of them show at once.
-    m_lines->setFixedHeight(m_lines->sizeHintForRow(0) * m_lines->count() +
-                            2 * m_lines->frameWidth() + 4);
+    fitLines();
     m_message->setText(toQString(m_trace.error));
     m_message->setVisible(!m_trace.error.empty());
     m_message->setAccessibleName(m_trace.error.empty() ? QString() : u"Сообщение программы"_s);
@@ -163,6 +161,26 @@ void SortPage::setTrace(lesson::SortTrace trace)
     m_position->setText(u"из %1"_s.arg(stepCount()));
     m_step = -1;
     goTo(0);
+}
+
+void SortPage::fitLines()
+{
+    // As high as the method's lines, wrapped as they are at this width, so all show at once.
+    const QFontMetrics metrics = m_lines->fontMetrics();
+    const QRect width(0, 0, m_lines->viewport()->width() - 8, 1 << 16);
+    int height = 2 * m_lines->frameWidth() + 2;
+    for (int row = 0; row < m_lines->count(); ++row) {
+        height +=
+            metrics.boundingRect(width, Qt::TextWordWrap, m_lines->item(row)->text()).height() + 2;
+    }
+    m_lines->setFixedHeight(height);
+}
+
+void SortPage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The list wraps its lines anew once the layout has given it its width.
+    QTimer::singleShot(0, this, &SortPage::fitLines);
 }
 
 void SortPage::goTo(int step)

@@ -30,10 +30,12 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void showStep(int step);
     void showLines(int line);
+    void fitLines();
     void announce(const QString &sentence);
 
     lesson::SortTrace m_trace;
