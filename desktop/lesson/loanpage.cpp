@@ -161,7 +161,21 @@ LoanPage::LoanPage(QWidget *parent)
     // Every row is one line high: the view then need not measure the rows it does not show.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Columns as wide as their longest text, measured once rather than row by row; a narrow
+    // window scrolls the table sideways instead of cutting its amounts.
+    const QFontMetrics metrics = m_table->fontMetrics();
+    const int padding = metrics.horizontalAdvance(u"00"_s);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    m_table->horizontalHeader()->setStretchLastSection(true);
+    for (int column = 0; column < Columns; ++column) {
+        const QString widest = column == Year ? u"32768, остановка"_s : u"00000000000.00"_s;
+        m_table->setColumnWidth(
+            column,
+            std::max(metrics.horizontalAdvance(widest),
+                     metrics.horizontalAdvance(
+                         m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString())) +
+                padding);
+    }
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setMinimumHeight(m_table->fontMetrics().height() * 8);
     m_chart->setObjectName(u"chart"_s);
