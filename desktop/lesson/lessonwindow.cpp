@@ -101,6 +101,10 @@ LessonWindow::LessonWindow(QWidget *parent)
     layout->addWidget(m_numbers);
     layout->addWidget(scroll, 1);
 
+    setTabOrder(m_mode, m_input);
+    setTabOrder(m_input, runButton);
+    setTabOrder(runButton, m_sort->findChild<QWidget *>(u"bars"_s));
+
     connect(m_mode, &QComboBox::currentIndexChanged, this, [this] { setMode(mode()); });
     connect(m_input, &QLineEdit::returnPressed, this, &LessonWindow::run);
     connect(runButton, &QPushButton::clicked, this, &LessonWindow::run);

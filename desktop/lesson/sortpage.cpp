@@ -136,6 +136,14 @@ SortPage::SortPage(QWidget *parent)
     layout->addWidget(keys);
     layout->addStretch();
 
+    // Tab goes through the page as it reads: the bars, the lines, the step buttons, playing.
+    QWidget *previous = m_bars;
+    for (QWidget *next : std::initializer_list<QWidget *>{m_lines, first, back, forward, last,
+                                                          m_play, m_speed, m_jump}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
+
     // The step keys reach the page from whichever of its widgets has the focus.
     installEventFilter(this);
     for (QWidget *child : findChildren<QWidget *>())
