@@ -34,7 +34,15 @@ std::u16string shown(const NumericValue &number)
 
 std::u16string count(long number)
 {
-    return trimmed(integerText(static_cast<std::int32_t>(number)));
+    if (number < 0 || number > 999)
+        return trimmed(integerText(static_cast<std::int32_t>(number)));
+    // The counts and slots of a sort, without a round through the runtime's conversion.
+    std::u16string digits;
+    do {
+        digits.insert(digits.begin(), char16_t(u'0' + number % 10));
+        number /= 10;
+    } while (number != 0);
+    return digits;
 }
 
 // The Russian word for `number` things: one, a few (2 to 4) or many.
@@ -51,7 +59,11 @@ std::u16string_view plural(long number, std::u16string_view one, std::u16string_
 
 std::u16string concat(std::initializer_list<std::u16string_view> pieces)
 {
+    std::size_t size = 0;
+    for (const auto piece : pieces)
+        size += piece.size();
     std::u16string text;
+    text.reserve(size);
     for (const auto piece : pieces)
         text.append(piece);
     return text;
@@ -81,6 +93,8 @@ public:
     void started() override
     {
         m_started = true;
+        // The most steps a sort takes: pairswap's ten passes of nine comparisons and 45 swaps.
+        m_trace.steps.reserve(145);
         for (int slot = 1; slot <= 10; ++slot)
             m_elementTexts[slot - 1] = elementText(slot);
         if (m_results) {
@@ -104,17 +118,17 @@ public:
             return;
         case Method::PairSwap:
             add(Kind::Compare, Line::SwapCompare, {slot, other}, outcome,
-                concat({u"Сравниваем соседей ", described(slot), u" и ", described(other),
-                        outcome ? u": левое больше — меняем их местами."
-                                : u": левое не больше — оставляем их как есть."}));
+                say(u"Сравниваем соседей ", Slot{slot}, u" и ", Slot{other},
+                    outcome ? u": левое больше — меняем их местами."
+                            : u": левое не больше — оставляем их как есть."));
             return;
         case Method::Tally:
             m_smaller += outcome;
             add(Kind::Compare, Line::TallyCompare, {slot, other}, outcome,
-                concat({u"Сравниваем ", described(slot), u" с ", described(other),
-                        outcome ? u": меньше — меньших, чем " : u": не меньше — меньших, чем ",
-                        m_elementTexts[other - 1], outcome ? u", теперь " : u", по-прежнему ",
-                        count(m_smaller), u"."}));
+                say(u"Сравниваем ", Slot{slot}, u" с ", Slot{other},
+                    outcome ? u": меньше — меньших, чем " : u": не меньше — меньших, чем ",
+                    m_elementTexts[other - 1], outcome ? u", теперь " : u", по-прежнему ",
+                    m_smaller, u"."));
             return;
         }
     }
@@ -126,18 +140,17 @@ public:
         const std::u16string &stored = m_resultTexts[resultSlot - 1];
         std::u16string sentence;
         if (m_trace.method == Method::PickMin) {
-            sentence = concat({u"Наименьшее — ", described(slot), u": переносим его на место ",
-                               count(resultSlot), u" результата."});
+            sentence = say(u"Наименьшее — ", Slot{slot}, u": переносим его на место ", resultSlot,
+                           u" результата.");
         } else {
-            sentence = concat(
-                {u"Записываем ", element, u" на место ", count(resultSlot), u" результата."});
+            sentence = say(u"Записываем ", element, u" на место ", resultSlot, u" результата.");
             if (m_written[resultSlot - 1])
                 sentence += u" Там уже стоит равное ему число, поэтому одно из следующих мест "
                             u"останется нулём.";
             m_written[resultSlot - 1] = true;
         }
         if (stored != element)
-            sentence += concat({u" С одинарной точностью оно записано как ", stored, u"."});
+            sentence += say(u" С одинарной точностью оно записано как ", stored, u".");
         add(Kind::Transfer,
             m_trace.method == Method::PickMin ? Line::PickTransfer : Line::TallyTransfer, {slot},
             false, std::move(sentence), resultSlot);
@@ -149,9 +162,8 @@ public:
         ++m_swaps;
         std::swap(m_elementTexts[slot - 1], m_elementTexts[slot]);
         add(Kind::Swap, Line::SwapSwap, {slot, slot + 1}, false,
-            concat({u"Меняем местами: в ячейке ", count(slot), u" теперь ",
-                    m_elementTexts[slot - 1], u", в ячейке ", count(slot + 1), u" — ",
-                    m_elementTexts[slot], u"."}));
+            say(u"Меняем местами: в ячейке ", slot, u" теперь ", m_elementTexts[slot - 1],
+                u", в ячейке ", slot + 1, u" — ", m_elementTexts[slot], u"."));
     }
 
     void markedUsed(int slot) override
@@ -159,16 +171,16 @@ public:
         m_elementTexts[slot - 1] = elementText(slot);
         m_used[slot - 1] = true;
         add(Kind::MarkUsed, Line::PickMark, {slot}, false,
-            concat({u"Записываем в ячейку ", count(slot), u" наибольшее число ",
-                    m_elementTexts[slot - 1], u": ячейка помечена как использованная."}));
+            say(u"Записываем в ячейку ", slot, u" наибольшее число ", m_elementTexts[slot - 1],
+                u": ячейка помечена как использованная."));
     }
 
     void counted(int slot, int smaller) override
     {
         m_smaller = smaller;
         add(Kind::Count, Line::TallyCount, {slot}, false,
-            concat({u"Меньших, чем ", described(slot), u", — ", count(smaller),
-                    u": его место в результате ", count(smaller + 1), u"."}));
+            say(u"Меньших, чем ", Slot{slot}, u", — ", smaller, u": его место в результате ",
+                smaller + 1, u"."));
     }
 
     void passEnded(int passSwaps) override
@@ -176,12 +188,12 @@ public:
         ++m_passes;
         std::u16string sentence =
             passSwaps == 0
-                ? concat({u"Проход ", count(m_passes),
-                          u" окончен без перестановок: массив упорядочен, всего перестановок ",
-                          count(m_swaps), u"."})
-                : concat({u"Проход ", count(m_passes), u" окончен: в нём ", count(passSwaps), u" ",
-                          plural(passSwaps, u"перестановка", u"перестановки", u"перестановок"),
-                          u", нужен ещё проход."});
+                ? say(u"Проход ", m_passes,
+                      u" окончен без перестановок: массив упорядочен, всего перестановок ", m_swaps,
+                      u".")
+                : say(u"Проход ", m_passes, u" окончен: в нём ", passSwaps, u" ",
+                      plural(passSwaps, u"перестановка", u"перестановки", u"перестановок"),
+                      u", нужен ещё проход.");
         add(Kind::PassEnd, Line::SwapPassEnd, {}, false, std::move(sentence));
     }
 
@@ -192,11 +204,28 @@ private:
         return shown(NumericValue::reference((*m_results)[slot]));
     }
 
-    // «5 (ячейка 3)», with a note when the slot holds the largest as a mark.
-    std::u16string described(int slot) const
+    struct Slot {
+        int slot;
+    };
+
+    // A sentence of texts, counts and slots, the last as «5 (ячейка 3)», with a note when the slot
+    // holds the largest as a mark. One string per sentence: a step is built in microseconds.
+    template<class... Pieces>
+    std::u16string say(const Pieces &...pieces) const
     {
-        return concat({m_elementTexts[slot - 1], u" (ячейка ", count(slot),
-                       m_used[slot - 1] ? u", использована)" : u")"});
+        std::u16string text;
+        text.reserve(160);
+        (append(text, pieces), ...);
+        return text;
+    }
+    void append(std::u16string &text, std::u16string_view piece) const { text.append(piece); }
+    void append(std::u16string &text, long number) const { text.append(count(number)); }
+    void append(std::u16string &text, Slot slot) const
+    {
+        append(text, m_elementTexts[slot.slot - 1]);
+        append(text, u" (ячейка ");
+        append(text, long{slot.slot});
+        append(text, m_used[slot.slot - 1] ? u", использована)" : u")");
     }
 
     void compareLargest(int slot, bool larger)
@@ -205,23 +234,21 @@ private:
         if (larger)
             m_largestSlot = slot;
         add(Kind::Compare, Line::PickLargest, {slot, largest}, larger,
-            concat({u"Сравниваем ", described(slot), u" с наибольшим найденным ",
-                    described(largest),
-                    larger ? u": больше — наибольшим становится "
-                           : u": не больше — наибольшим "
-                             u"остаётся ",
-                    m_elementTexts[m_largestSlot - 1], u"."}));
+            say(u"Сравниваем ", Slot{slot}, u" с наибольшим найденным ", Slot{largest},
+                larger ? u": больше — наибольшим становится "
+                       : u": не больше — наибольшим "
+                         u"остаётся ",
+                m_elementTexts[m_largestSlot - 1], u"."));
     }
 
     void compareSmallest(int slot, int smallest, bool smaller)
     {
         add(Kind::Compare, Line::PickSmallest, {slot, smallest}, smaller,
-            concat({u"Сравниваем ", described(slot), u" с наименьшим найденным ",
-                    described(smallest),
-                    smaller ? u": меньше — наименьшим становится "
-                            : u": не меньше — наименьшим "
-                              u"остаётся ",
-                    m_elementTexts[(smaller ? slot : smallest) - 1], u"."}));
+            say(u"Сравниваем ", Slot{slot}, u" с наименьшим найденным ", Slot{smallest},
+                smaller ? u": меньше — наименьшим становится "
+                        : u": не меньше — наименьшим "
+                          u"остаётся ",
+                m_elementTexts[(smaller ? slot : smallest) - 1], u"."));
     }
 
     void add(Kind kind, int line, std::vector<int> slots, bool outcome, std::u16string sentence,

@@ -24,19 +24,23 @@ enum class Method { PickMin, PairSwap, Tally };
 std::u16string methodProgram(Method);
 std::optional<Method> methodFromProgram(std::u16string_view);
 
-// The method as a few numbered Russian lines (index 0 is line 1) that steps point at.
+// The method as a few numbered Russian lines (index 0 is line 1) that steps point at. Each line
+// begins with its number and a point; the lines of a loop's body are indented by two blanks.
 const std::vector<std::u16string> &methodLines(Method);
 
 struct SortStep {
     enum class Kind { Compare, Transfer, Swap, MarkUsed, Count, PassEnd };
     Kind kind;
-    int line;               // 1-based, into methodLines
-    std::vector<int> slots; // ElementArray slots (1..10) this step involves
-    int resultSlot = 0;     // ResultArray slot written by this step, 0 for none
-    bool outcome = false;   // for Compare: the comparison's result
-    long comparisons = 0;   // counters so far, this step included
-    long swaps = 0;         // pairswap only
-    long smaller = 0;       // tally only: how many numbers are smaller than element i, so far
+    int line; // 1-based, into methodLines
+    // ElementArray slots (1..10) this step involves; for a Compare the two numbers' slots, left
+    // first as the code compares them (pickmin: against the largest or smallest found so far;
+    // tally: element j against element i); none for a PassEnd.
+    std::vector<int> slots;
+    int resultSlot = 0;   // ResultArray slot written by this step, 0 for none
+    bool outcome = false; // for Compare: the comparison's result
+    long comparisons = 0; // counters so far, this step included
+    long swaps = 0;       // pairswap only
+    long smaller = 0;     // tally only: how many numbers are smaller than element i, so far
     // e.g. «Сравниваем 5 (ячейка 3) с наименьшим найденным 3 (ячейка 2): не меньше — наименьшим
     // остаётся 3.»
     std::u16string sentence;

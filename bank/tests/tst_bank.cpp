@@ -1,4 +1,4 @@
-#include "bankform.h"
+#include "banktest.h"
 #include "testsupport.h"
 
 namespace {
@@ -90,10 +90,7 @@ TEST_CASE("Расчет counts the full years, or warns")
         INFO(row.name);
         BankForm form;
         MessageCapture messages(form);
-        form.Text1.setText(row.amount);
-        form.Text2.setText(row.rate);
-        form.Text3.setText(row.payment);
-        form.click(form.Command2);
+        computeLoan(form, row.amount, row.rate, row.payment);
 
         CHECK(messages.prompts == (row.message.empty() ? std::vector<std::u16string>{}
                                                        : std::vector<std::u16string>{row.message}));

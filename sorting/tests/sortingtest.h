@@ -35,6 +35,34 @@ struct NumberSource {
     }
 };
 
+// A row of a result table: the text typed, and the numbers the result line then shows.
+struct SortedRow {
+    const char *name;
+    std::u16string text;
+    std::u16string sorted;
+};
+
+inline const std::u16string OneToTen = u" 1  2  3  4  5  6  7  8  9  10 ";
+
+// For a program that sorts into ResultArray: each row's text clicked in a fresh window shows the
+// title and the row's numbers, again at a second click, and slot 0 is never touched.
+template<class Program>
+void checkSortedRows(const std::u16string &title, const std::vector<SortedRow> &rows)
+{
+    for (const SortedRow &row : rows) {
+        INFO(row.name);
+        Program form;
+        sortText(form, row.text);
+        CHECK(form.Label2.caption() == title + row.sorted);
+        CHECK(form.ResultArray[0] == 0.0f);
+        CHECK(form.ElementArray[0].type() == NumericValue::Type::Empty);
+        const std::u16string echo = form.Label1.caption();
+        form.click(form.Command1);
+        CHECK(form.Label1.caption() == echo);
+        CHECK(form.Label2.caption() == title + row.sorted);
+    }
+}
+
 inline std::u16string joined(const std::vector<double> &numbers)
 {
     std::string text;

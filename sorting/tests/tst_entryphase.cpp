@@ -1,25 +1,10 @@
+#include "entryonlyform.h"
 #include "sortingtest.h"
 
 #include <random>
 
 using namespace SortingTest;
 using Precision = SortingForm::Precision;
-
-namespace {
-
-// The shared form with a sort that does nothing, so only the entry phase shows.
-class EntryOnlyForm : public SortingForm {
-public:
-    explicit EntryOnlyForm(Precision precision)
-        : SortingForm(u"Проба", u"proba", precision)
-    {
-    }
-
-protected:
-    void sortAndShow() override {}
-};
-
-} // namespace
 
 TEST_CASE("the walk reads ten numbers from any text")
 {

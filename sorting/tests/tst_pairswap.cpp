@@ -20,11 +20,11 @@ TEST_CASE("pairswap sorts by neighbour swaps and counts them")
         std::u16string text;
         std::u16string caption;
     };
-    const std::u16string oneToTen = u" 1  2  3  4  5  6  7  8  9  10 ";
+    const std::u16string OneToTen = u" 1  2  3  4  5  6  7  8  9  10 ";
     const Row rows[] = {
-        {"ascending", u"1 2 3 4 5 6 7 8 9 10", result(u" 0", oneToTen)},
-        {"descending", u"10 9 8 7 6 5 4 3 2 1", result(u" 45", oneToTen)},
-        {"mixed", u"5 3 8 1 9 2 7 4 10 6", result(u" 18", oneToTen)},
+        {"ascending", u"1 2 3 4 5 6 7 8 9 10", result(u" 0", OneToTen)},
+        {"descending", u"10 9 8 7 6 5 4 3 2 1", result(u" 45", OneToTen)},
+        {"mixed", u"5 3 8 1 9 2 7 4 10 6", result(u" 18", OneToTen)},
         {"negatives and equal fives", u"3 -1 2 -7 0 5 5 1 9 -2",
          result(u" 19", u"-7 -2 -1  0  1  2  3  5  5  9 ")},
         {"all equal", u"4 4 4 4 4 4 4 4 4 4", result(u" 0", u" 4  4  4  4  4  4  4  4  4  4 ")},

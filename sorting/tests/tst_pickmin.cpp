@@ -11,40 +11,23 @@ const std::u16string Title = u"Алгоритм сортировки перен�
 
 TEST_CASE("pickmin sorts by transfer of the smallest element")
 {
-    struct Row {
-        const char *name;
-        std::u16string text;
-        std::u16string sorted;
-    };
-    const std::u16string oneToTen = u" 1  2  3  4  5  6  7  8  9  10 ";
-    const Row rows[] = {
-        {"mixed", u"5 3 8 1 9 2 7 4 10 6", oneToTen},
-        {"reversed", u"10 9 8 7 6 5 4 3 2 1", oneToTen},
-        {"ascending, largest last", u"1 2 3 4 5 6 7 8 9 10", oneToTen},
-        {"one number twice", u"4 2 4 1 3 5 6 7 8 9", u" 1  2  3  4  4  5  6  7  8  9 "},
-        {"largest five times", u"9 1 9 2 9 3 9 4 9 5", u" 1  2  3  4  5  9  9  9  9  9 "},
-        {"all equal", u"7 7 7 7 7 7 7 7 7 7", u" 7  7  7  7  7  7  7  7  7  7 "},
-        {"completed input", u"5 4 3", u" 3  3  3  3  3  3  3  3  4  5 "},
-        {"empty", u"", u" 0  0  0  0  0  0  0  0  0  0 "},
-        {"negatives", u"-2 5 -7 0 3 1 -1 4 2 6", u"-7 -2 -1  0  1  2  3  4  5  6 "},
-        {"shown at single precision", u"3.14159265358979 2",
-         u" 2  2  2  2  2  2  2  2  2  3.141593 "},
-        {"equal only as singles", u"1.00000002 1.00000001 0.5",
-         u" 0.5  0.5  0.5  0.5  0.5  0.5  0.5  0.5  1  1 "},
-    };
-    for (const Row &row : rows) {
-        INFO(row.name);
-        PickMinForm form;
-        sortText(form, row.text);
-        CHECK(form.Label2.caption() == Title + row.sorted);
-        CHECK(form.ResultArray[0] == 0.0f);
-        CHECK(form.ElementArray[0].type() == NumericValue::Type::Empty);
-        // A second click gives the same captions again.
-        const std::u16string echo = form.Label1.caption();
-        form.click(form.Command1);
-        CHECK(form.Label1.caption() == echo);
-        CHECK(form.Label2.caption() == Title + row.sorted);
-    }
+    checkSortedRows<PickMinForm>(
+        Title,
+        {
+            {"mixed", u"5 3 8 1 9 2 7 4 10 6", OneToTen},
+            {"reversed", u"10 9 8 7 6 5 4 3 2 1", OneToTen},
+            {"ascending, largest last", u"1 2 3 4 5 6 7 8 9 10", OneToTen},
+            {"one number twice", u"4 2 4 1 3 5 6 7 8 9", u" 1  2  3  4  4  5  6  7  8  9 "},
+            {"largest five times", u"9 1 9 2 9 3 9 4 9 5", u" 1  2  3  4  5  9  9  9  9  9 "},
+            {"all equal", u"7 7 7 7 7 7 7 7 7 7", u" 7  7  7  7  7  7  7  7  7  7 "},
+            {"completed input", u"5 4 3", u" 3  3  3  3  3  3  3  3  4  5 "},
+            {"empty", u"", u" 0  0  0  0  0  0  0  0  0  0 "},
+            {"negatives", u"-2 5 -7 0 3 1 -1 4 2 6", u"-7 -2 -1  0  1  2  3  4  5  6 "},
+            {"shown at single precision", u"3.14159265358979 2",
+             u" 2  2  2  2  2  2  2  2  2  3.141593 "},
+            {"equal only as singles", u"1.00000002 1.00000001 0.5",
+             u" 0.5  0.5  0.5  0.5  0.5  0.5  0.5  0.5  1  1 "},
+        });
 }
 
 TEST_CASE("pickmin's first example, character for character")

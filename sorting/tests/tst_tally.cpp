@@ -12,33 +12,22 @@ const std::u16string Title =
 
 TEST_CASE("tally sorts by counting the smaller elements")
 {
-    struct Row {
-        const char *name;
-        std::u16string text;
-        std::u16string sorted;
-    };
-    const std::u16string oneToTen = u" 1  2  3  4  5  6  7  8  9  10 ";
-    const Row rows[] = {
-        {"mixed", u"5 3 9 1 7 2 8 4 6 10", oneToTen},
-        {"reversed", u"10 9 8 7 6 5 4 3 2 1", oneToTen},
-        {"ascending", u"1 2 3 4 5 6 7 8 9 10", oneToTen},
-        {"negatives", u"-2 5 -7 0 3 1 -1 4 2 6", u"-7 -2 -1  0  1  2  3  4  5  6 "},
-        {"one value twice", u"4 2 4 1 3 5 6 7 8 9", u" 1  2  3  4  0  5  6  7  8  9 "},
-        {"all equal", u"7 7 7 7 7 7 7 7 7 7", u" 7  0  0  0  0  0  0  0  0  0 "},
-        {"completed input", u"5 4 3", u" 3  0  0  0  0  0  0  0  4  5 "},
-        {"empty", u"", u" 0  0  0  0  0  0  0  0  0  0 "},
-        {"different only as doubles", u"1.00000002 1.00000001 0",
-         u" 0  0  0  0  0  0  0  0  1  1 "},
-        {"shown at single precision", u"3.14159265 2", u" 2  0  0  0  0  0  0  0  0  3.141593 "},
-    };
-    for (const Row &row : rows) {
-        INFO(row.name);
-        TallyForm form;
-        CHECK(form.caption() == u"Сортировка массива подсчетом");
-        sortText(form, row.text);
-        CHECK(form.Label2.caption() == Title + row.sorted);
-        CHECK(form.ResultArray[0] == 0.0f);
-    }
+    CHECK(TallyForm().caption() == u"Сортировка массива подсчетом");
+    checkSortedRows<TallyForm>(
+        Title, {
+                   {"mixed", u"5 3 9 1 7 2 8 4 6 10", OneToTen},
+                   {"reversed", u"10 9 8 7 6 5 4 3 2 1", OneToTen},
+                   {"ascending", u"1 2 3 4 5 6 7 8 9 10", OneToTen},
+                   {"negatives", u"-2 5 -7 0 3 1 -1 4 2 6", u"-7 -2 -1  0  1  2  3  4  5  6 "},
+                   {"one value twice", u"4 2 4 1 3 5 6 7 8 9", u" 1  2  3  4  0  5  6  7  8  9 "},
+                   {"all equal", u"7 7 7 7 7 7 7 7 7 7", u" 7  0  0  0  0  0  0  0  0  0 "},
+                   {"completed input", u"5 4 3", u" 3  0  0  0  0  0  0  0  4  5 "},
+                   {"empty", u"", u" 0  0  0  0  0  0  0  0  0  0 "},
+                   {"different only as doubles", u"1.00000002 1.00000001 0",
+                    u" 0  0  0  0  0  0  0  0  1  1 "},
+                   {"shown at single precision", u"3.14159265 2",
+                    u" 2  0  0  0  0  0  0  0  0  3.141593 "},
+               });
 }
 
 // The zeros a repeated value leaves are zeros, not numbers of the click before: every slot that

@@ -95,7 +95,7 @@ QString stepSentence(const lesson::SortTrace &trace, int step)
 
 } // namespace
 
-class TestLesson : public QObject {
+class TestLessonWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -111,12 +111,12 @@ private Q_SLOTS:
     void narrow();
 };
 
-void TestLesson::initTestCase()
+void TestLessonWindow::initTestCase()
 {
-    QApplication::setApplicationName(u"tst_lesson"_s);
+    QApplication::setApplicationName(u"tst_lessonwindow"_s);
 }
 
-void TestLesson::stepping_data()
+void TestLessonWindow::stepping_data()
 {
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<QString>("numbers");
@@ -140,7 +140,7 @@ void TestLesson::stepping_data()
 
 // Keys on the bars step through the trace; the sentence, the counters, the bars and the marked
 // line follow it, for screen readers too, and back is exact.
-void TestLesson::stepping()
+void TestLessonWindow::stepping()
 {
     QFETCH(Mode, mode);
     QFETCH(QString, numbers);
@@ -231,7 +231,7 @@ void TestLesson::stepping()
     QCOMPARE(box->text(), numbers + u' ');
 }
 
-void TestLesson::comparison_data()
+void TestLessonWindow::comparison_data()
 {
     QTest::addColumn<QString>("numbers");
     QTest::addColumn<bool>("alike");
@@ -243,7 +243,7 @@ void TestLesson::comparison_data()
 
 // Each column shows what its own window shows for the same numbers (its result line, or the message
 // it stops with), and the note says whether they differ.
-void TestLesson::comparison()
+void TestLessonWindow::comparison()
 {
     QFETCH(QString, numbers);
     QFETCH(bool, alike);
@@ -263,7 +263,7 @@ void TestLesson::comparison()
     }
 }
 
-void TestLesson::loan_data()
+void TestLessonWindow::loan_data()
 {
     QTest::addColumn<QStringList>("data");
     QTest::addColumn<int>("years");
@@ -280,7 +280,7 @@ void TestLesson::loan_data()
 
 // The table has a row per full year and one for the partial or stopping year, and the result is
 // the window's caption or message.
-void TestLesson::loan()
+void TestLessonWindow::loan()
 {
     QFETCH(QStringList, data);
     QFETCH(int, years);
@@ -323,7 +323,7 @@ void TestLesson::loan()
 }
 
 // «Сохранить CSV…» asks where and writes the table there: one line per row after the header.
-void TestLesson::savesCsv()
+void TestLessonWindow::savesCsv()
 {
     Lesson lesson;
     lesson.choose(Mode::Loan);
@@ -345,7 +345,7 @@ void TestLesson::savesCsv()
     QCOMPARE(csv.split('\n').at(1).count(';'), csv.split('\n').at(0).count(';'));
 }
 
-void TestLesson::narrow_data()
+void TestLessonWindow::narrow_data()
 {
     QTest::addColumn<Mode>("mode");
     QTest::newRow("pickmin") << Mode::PickMin;
@@ -354,7 +354,7 @@ void TestLesson::narrow_data()
 }
 
 // At a phone's width every page fits without scrolling sideways.
-void TestLesson::narrow()
+void TestLessonWindow::narrow()
 {
     QFETCH(Mode, mode);
     Lesson lesson;
@@ -366,5 +366,5 @@ void TestLesson::narrow()
     QCOMPARE_LE(lesson.window.minimumSizeHint().width(), 360);
 }
 
-QTEST_MAIN(TestLesson)
-#include "tst_lesson.moc"
+QTEST_MAIN(TestLessonWindow)
+#include "tst_lessonwindow.moc"
