@@ -102,6 +102,8 @@ private Q_SLOTS:
     void initTestCase();
     void stepping_data();
     void stepping();
+    void runtimeError_data();
+    void runtimeError();
     void comparison_data();
     void comparison();
     void loan_data();
@@ -229,6 +231,37 @@ void TestLessonWindow::stepping()
     QTest::keyClick(box, Qt::Key_End);
     QTest::keyClick(box, Qt::Key_Space);
     QCOMPARE(box->text(), numbers + u' ');
+}
+
+void TestLessonWindow::runtimeError_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<QString>("numbers");
+    QTest::addColumn<QString>("message");
+
+    // pickmin reads the number and fails when it moves it to the result; pairswap when it reads.
+    QTest::newRow("pickmin") << Mode::PickMin << u"1 1E+39 2"_s
+                             << windowResult<PickMinForm>(u"1 1E+39 2"_s);
+    QTest::newRow("pairswap") << Mode::PairSwap << u"1 1E+39 2"_s
+                              << windowResult<PairSwapForm>(u"1 1E+39 2"_s);
+}
+
+// A click that fails shows the window's message beside the steps up to where it stopped; the
+// next input that works takes it away.
+void TestLessonWindow::runtimeError()
+{
+    QFETCH(Mode, mode);
+    QFETCH(QString, numbers);
+    QFETCH(QString, message);
+    QCOMPARE(message, u"Ошибка выполнения: переполнение."_s);
+    Lesson lesson;
+    lesson.choose(mode);
+    lesson.type(numbers);
+    auto *shown = lesson.find<QLabel>(u"message"_s);
+    QCOMPARE(shown->text(), message);
+    QVERIFY(shown->isVisible());
+    lesson.type(u"1 2"_s);
+    QVERIFY(!shown->isVisible());
 }
 
 void TestLessonWindow::comparison_data()
