@@ -9,6 +9,11 @@
 void prepareApplication(const Form &form)
 {
     QApplication::setApplicationName(toQString(form.programName()));
+    loadRussianQtTexts();
+}
+
+void loadRussianQtTexts()
+{
     static QTranslator translator;
     if (translator.isEmpty() && translator.load(QStringLiteral("qtbase_ru"),
                                                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

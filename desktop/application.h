@@ -9,6 +9,8 @@ class Form;
 // Names the application after the program and loads Qt's Russian texts for its standard
 // widgets (an entry box's context menu), whatever the locale.
 void prepareApplication(const Form &form);
+// Loads Qt's Russian texts for its standard widgets and dialogs, whatever the locale.
+void loadRussianQtTexts();
 
 // Starts a program whose one window shows a form of type Program.
 template<class Program>

@@ -5,8 +5,8 @@
 set -euo pipefail
 
 packages=(g++ clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev cmake ninja-build doctest-dev
-    libfast-float-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n xvfb
-    xauth fonts-dejavu-core locales emscripten chromium firefox-esr fonttools woff2 "$@")
+    libfast-float-dev nlohmann-json3-dev qt6-base-dev qt6-qpa-plugins qt6-translations-l10n qt6-charts-dev
+    xvfb xauth fonts-dejavu-core locales emscripten chromium firefox-esr fonttools woff2 "$@")
 
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
