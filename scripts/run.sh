@@ -10,8 +10,8 @@ program=${1:-}
 if [ "$program" = web ]; then
     exec "$root/web/run.sh"
 fi
-if [[ ! " ${programs[*]} " == *" $program "* ]]; then
-    echo "usage: $0 PROGRAM    (one of: ${programs[*]}, or web)" >&2
+if [[ ! " ${programs[*]} $lesson " == *" $program "* ]]; then
+    echo "usage: $0 PROGRAM    (one of: ${programs[*]} $lesson, or web)" >&2
     exit 2
 fi
 

@@ -5,3 +5,5 @@ if [ ${#programs[@]} -eq 0 ]; then
     echo "$0: no set(PROGRAMS ...) line in $root/CMakeLists.txt" >&2
     exit 1
 fi
+# The lesson, a program beside them, from set(LESSON ...).
+lesson=$(sed -n 's/^set(LESSON \(.*\))$/\1/p' "$root/CMakeLists.txt")
