@@ -5,10 +5,10 @@ import { createHash } from 'node:crypto';
 import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { parseArgs } from 'node:util';
-import { lessonEntry, lessonIcon, lessonPage } from './lessonpage.mjs';
+import { lessonPage } from './lessonpage.mjs';
 
 const { values: args } = parseArgs({
-    options: Object.fromEntries(['layouts', 'module', 'font', 'font-licence', 'programs', 'sources', 'out']
+    options: Object.fromEntries(['layouts', 'module', 'font', 'font-licence', 'programs', 'lesson', 'sources', 'out']
         .map(name => [name, { type: 'string' }])),
 });
 for (const [name, value] of Object.entries(args))
@@ -39,8 +39,11 @@ function moduleGraph(entry, found = new Set()) {
 const pageModules = moduleGraph('programpage.js');
 
 // The menu entry's name and one-line description, as the desktop's menu shows them.
+// The names and icons are the desktop menu entries' (the lesson's beside its own sources).
+const lesson = 'lesson';
+const programFolder = program => program === lesson ? args.lesson : args.programs;
 function menuEntry(program) {
-    const entry = readFileSync(join(args.programs, `${program}.desktop`), 'utf8');
+    const entry = readFileSync(join(programFolder(program), `${program}.desktop`), 'utf8');
     const field = key => entry.match(new RegExp(`^${key}=(.*)$`, 'm'))[1];
     return { name: field('Name'), comment: field('Comment') };
 }
@@ -151,16 +154,14 @@ const programs = Object.keys(layouts);
 for (const program of programs)
     writeFileSync(join(out, `${program}.html`), programPage(program, layouts[program]));
 writeFileSync(join(out, 'layout.css'), css.join('\n') + '\n');
-writeFileSync(join(out, 'lesson.html'), lessonPage({ head, escapeHtml, layouts, menuEntry }));
-writeFileSync(join(out, 'icons', 'lesson.svg'), lessonIcon);
+writeFileSync(join(out, `${lesson}.html`), lessonPage({ head, escapeHtml, layouts, menuEntry }));
 
-const items = programs.map(program => {
+const items = [...programs, lesson].map(program => {
     const { name, comment } = menuEntry(program);
-    copyFileSync(join(args.programs, `${program}.svg`), join(out, 'icons', `${program}.svg`));
+    copyFileSync(join(programFolder(program), `${program}.svg`), join(out, 'icons', `${program}.svg`));
     return `<li><a href="${program}.html"><img src="icons/${program}.svg" alt="" width="48" height="48">` +
         `<span class="name">${escapeHtml(name)}</span><span class="comment">${escapeHtml(comment)}</span></a></li>`;
-}).concat(`<li><a href="lesson.html"><img src="icons/lesson.svg" alt="" width="48" height="48">` +
-    `<span class="name">${lessonEntry.name}</span><span class="comment">${lessonEntry.comment}</span></a></li>`).join('\n');
+}).join('\n');
 writeFileSync(join(out, 'index.html'), head('Учебные программы', programs[0],
     '<script type="module" src="register.js"></script>\n') + `<body class="index">
 <main>

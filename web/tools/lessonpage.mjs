@@ -1,10 +1,5 @@
 // The lesson page, «Разбор»: its inputs named and prefilled from the programs' layout tables and
 // menu entries, and the empty views that lesson.js fills.
-export const lessonEntry = {
-    name: 'Разбор',
-    comment: 'Шаг за шагом: как каждый метод сортирует, сравнение методов и займ по годам',
-};
-
 // An example to start from; any text is completed to ten numbers as the windows complete it.
 const exampleInput = '5 3 8 1 9 2 7 4 10 6';
 
@@ -24,13 +19,14 @@ export function lessonPage({ head, escapeHtml, layouts, menuEntry }) {
     const sortBox = layouts[sorting[0]].controls.find(control => control.kind === 'TextBox');
     const button = (id, text) => `<button type="button" id="${id}">${text}</button>`;
 
-    return head(lessonEntry.name, 'lesson', `<link rel="stylesheet" href="lesson.css">
+    const title = menuEntry('lesson').name;
+    return head(title, 'lesson', `<link rel="stylesheet" href="lesson.css">
 <link rel="modulepreload" href="demos.js">
 <script type="module" src="lesson.js"></script>
 `) + `<body class="lesson">
 <nav><a href="index.html">← Все программы</a></nav>
 <main>
-<h1>Разбор</h1>
+<h1>${escapeHtml(title)}</h1>
 <form id="inputs" class="loading">
 <p><label for="program">Программа</label>
 <select id="program">
@@ -90,13 +86,3 @@ ${loanFields}
 `;
 }
 
-// Bars and a step forward, in the programs' icons' colours.
-export const lessonIcon = `<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64" viewBox="0 0 64 64">
-  <rect x="2" y="2" width="60" height="60" rx="8" fill="#eef3fb" stroke="#3a5a8c" stroke-width="2"/>
-  <rect x="10" y="40" width="8" height="16" fill="#6d8fc4"/>
-  <rect x="22" y="30" width="8" height="26" fill="#e07b22"/>
-  <rect x="34" y="22" width="8" height="34" fill="#e07b22"/>
-  <rect x="46" y="14" width="8" height="42" fill="#6d8fc4"/>
-  <path d="M12 12 L24 18 L12 24 Z M28 12 L40 18 L28 24 Z" fill="#3a5a8c"/>
-</svg>
-`;
