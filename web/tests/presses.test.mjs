@@ -70,16 +70,17 @@ for (const [name, program, presses, kept, messages] of rows) {
         expect(await page.evaluate(() => window.demosPage.pending.length)).toBe(kept);
         release();
         await page.waitForFunction(() => window.demosPage.dispatch !== null);
-        // Each message box closed as it comes, until none comes after the last.
-        for (let quiet = 0; quiet < 2;) {
-            const open = await page.evaluate(() => {
-                const dialog = document.getElementById('message');
-                if (dialog.open)
-                    document.getElementById('messageOk').click();
-                return dialog.open;
-            });
-            quiet = open ? 0 : quiet + 1;
-            await page.evaluate(() => new Promise(resolve => setTimeout(resolve, 50)));
+        // Each message box closed as it comes, until the expected ones have come, and then for a
+        // while longer, so that one more would show too: a busy machine may take its time.
+        const closeAndCount = () => page.evaluate(() => {
+            if (document.getElementById('message').open)
+                document.getElementById('messageOk').click();
+            return window.shownMessages.length;
+        });
+        await expect.poll(closeAndCount, { timeout: 15000 }).toBeGreaterThanOrEqual(messages.length);
+        for (let i = 0; i < 10; ++i) {
+            await closeAndCount();
+            await page.waitForTimeout(50);
         }
         expect(await page.evaluate(() => window.shownMessages)).toEqual(messages);
     });
