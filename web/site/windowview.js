@@ -62,6 +62,27 @@ export class WindowView {
             box.addEventListener('input', () => handler(box.id, box.value));
     }
 
+    // Pastes and drops into a box: handler(name, text, start, end, pasted) gives what goes in place
+    // of the selection. It goes in as an edit of the box, which Ctrl+Z undoes, with the caret after it.
+    bindPasting(handler) {
+        for (const box of this.#ofKind('TextBox')) {
+            const insert = (event, data) => {
+                const pasted = data?.getData('text/plain');
+                if (!pasted)
+                    return;
+                event.preventDefault();
+                box.focus();
+                const piece = handler(box.id, box.value, box.selectionStart, box.selectionEnd, pasted);
+                if (piece)
+                    this.#document.execCommand('insertText', false, piece);
+                else if (box.selectionStart !== box.selectionEnd)
+                    this.#document.execCommand('delete');
+            };
+            box.addEventListener('paste', event => insert(event, event.clipboardData));
+            box.addEventListener('drop', event => insert(event, event.dataTransfer));
+        }
+    }
+
     // Clicks and Enter, each with the entry boxes as they were at that moment: the page's early
     // script has kept those made before the program could answer.
     bindActions(handler) {
