@@ -46,12 +46,6 @@
                 act({ kind: 'enter', id: box.id });
         }
     });
-    // Each entry box takes the direction of the text it holds, as the desktop's does.
-    document.addEventListener('DOMContentLoaded', function () {
-        document.querySelectorAll('#form input').forEach(function (box) {
-            box.dir = 'auto';
-        });
-    });
     // An entry box would drop the line breaks of a pasted or dropped text, joining the numbers of
     // a column into one; as line separators they reach the program, which reads each as a blank.
     // Once the program has loaded, the window inserts such a text as the program reads it.

@@ -34,8 +34,9 @@ export class WindowView {
         this.#fitter = new CaptionFitter(this.#form);
         this.#marks = new SelectionMarks(document);
 
+        // In the next frame: the browser scrolls a box back to its start once the focus has left.
         for (const box of this.#ofKind('TextBox'))
-            box.addEventListener('blur', () => this.#marks.mark(box));
+            box.addEventListener('blur', () => this.#markLater(box));
         const drawDefault = () => this.#drawDefaultButton();
         document.addEventListener('focusin', drawDefault);
         document.addEventListener('focusout', () => queueMicrotask(drawDefault));
@@ -112,7 +113,7 @@ export class WindowView {
         if (box.value !== text)
             return;
         box.setSelectionRange(start, end);
-        this.#later(this.#toMark, box, pending => this.#marks.mark(pending));
+        this.#markLater(box);
     }
 
     // A label breaks its lines where the caption has the core's line break; a button's caption is
@@ -144,6 +145,10 @@ export class WindowView {
                 pending.clear();
             });
         }
+    }
+
+    #markLater(box) {
+        this.#later(this.#toMark, box, pending => this.#marks.mark(pending));
     }
 
     #fitLater(label) {

@@ -116,3 +116,84 @@ test('every entry box takes the direction of its text, from the start', async ({
     const directions = await page.locator('#form input').evaluateAll(boxes => boxes.map(box => box.dir));
     expect(directions).toEqual(['auto', 'auto', 'auto']);
 });
+
+// The columns of a screenshot where it differs from another of the same clip.
+async function differingColumns(page, shot, other) {
+    return page.evaluate(async shots => {
+        const pixels = await Promise.all(shots.map(async data => {
+            const bytes = Uint8Array.from(atob(data), c => c.charCodeAt(0));
+            const image = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+            const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+            context.drawImage(image, 0, 0);
+            return context.getImageData(0, 0, image.width, image.height);
+        }));
+        const [a, b] = pixels;
+        const columns = [];
+        for (let x = 0; x < a.width; ++x) {
+            for (let y = 0; y < a.height; ++y) {
+                const i = (y * a.width + x) * 4;
+                if (a.data[i] !== b.data[i] || a.data[i + 1] !== b.data[i + 1] || a.data[i + 2] !== b.data[i + 2]) {
+                    columns.push(x);
+                    break;
+                }
+            }
+        }
+        return columns;
+    }, [shot.toString('base64'), other.toString('base64')]);
+}
+// Each column of one set within a pixel of a column of the other.
+const within = (columns, of) => columns.filter(x => !of.some(y => Math.abs(x - y) <= 1));
+
+// [name, text, selection, scrolled right to left]: the mark drawn once the box has lost the focus
+// covers the columns the browser highlights while it has the focus.
+const hebrew = 'שלום';
+const markRows = [
+    ['a Hebrew word', `${hebrew} 1 2`, [0, 4], false],
+    ['a number in Hebrew text', `${hebrew} 12 3`, [5, 7], false],
+    ['across a change of direction', `${hebrew} 12 3`, [2, 7], false],
+    ['Arabic-Indic digits', 'عدد ١٢ ٣', [4, 6], false],
+    ['the end of a long Hebrew text', `${`${hebrew} `.repeat(30)}1 2`, [145, 153], true],
+    ['left to right', '1 22 333', [2, 4], false],
+];
+for (const [name, text, [start, end], scrolled] of markRows) {
+    test(`the selection mark sits on the selected characters: ${name}`, async ({ page }) => {
+        await openProgram(page, 'pickmin');
+        await setValue(page, 'Text1', text);
+        const box = page.locator('#Text1');
+        const bounds = await box.boundingBox();
+        // Inside the border and the focus ring.
+        const clip = { x: bounds.x + 2, y: bounds.y + 4, width: bounds.width - 4, height: bounds.height - 8 };
+        const nextFrame = () => page.evaluate(() => new Promise(requestAnimationFrame));
+        // Right to left, the end of the text is at the far left, where the box scrolls to negative
+        // offsets.
+        await box.evaluate((input, [start, end, scrolled]) => {
+            input.focus();
+            input.setSelectionRange(start, end);
+            if (scrolled)
+                input.scrollLeft = -input.scrollWidth;
+        }, [start, end, scrolled]);
+        await blur(page);
+        await nextFrame();
+        const scrollLeft = await box.evaluate(input => input.scrollLeft);
+        expect(scrollLeft < 0).toBe(scrolled);
+        const marked = await page.screenshot({ clip });
+        const marks = page.locator('#Text1-selection');
+        await marks.evaluate(element => { element.style.visibility = 'hidden'; });
+        const plain = await page.screenshot({ clip });
+        await marks.evaluate(element => { element.style.visibility = ''; });
+        // The browser's own highlight, at the same scroll.
+        await box.evaluate((input, [start, end, scrollLeft]) => {
+            input.focus();
+            input.setSelectionRange(start, end);
+            input.scrollLeft = scrollLeft;
+        }, [start, end, scrollLeft]);
+        await nextFrame();
+        const highlighted = await page.screenshot({ clip });
+        expect(await box.evaluate(input => input.scrollLeft)).toBe(scrollLeft);
+        const browser = await differingColumns(page, highlighted, plain);
+        const mark = await differingColumns(page, marked, plain);
+        expect(browser.length).toBeGreaterThan(3);
+        expect(within(mark, browser), 'marked, not highlighted').toEqual([]);
+        expect(within(browser, mark), 'highlighted, not marked').toEqual([]);
+    });
+}
