@@ -41,11 +41,14 @@ export class WindowView {
         document.addEventListener('focusin', drawDefault);
         document.addEventListener('focusout', () => queueMicrotask(drawDefault));
         drawDefault();
-        // The start captions too, once the window's font is in: another font wraps otherwise.
-        document.fonts.ready.then(() => {
+        // The start captions too, once the window's font is in: another font wraps otherwise. And
+        // all of them again after a resize or a rotation, once a frame.
+        const fitAll = () => {
             for (const label of this.#ofKind('Label'))
                 this.#fitLater(label);
-        });
+        };
+        document.fonts.ready.then(fitAll);
+        document.defaultView.addEventListener('resize', fitAll);
         addCaptionTips(this.#form, document.getElementById('tip'));
     }
 

@@ -197,3 +197,45 @@ for (const [name, text, [start, end], scrolled] of markRows) {
         expect(within(browser, mark), 'highlighted, not marked').toEqual([]);
     });
 }
+
+// A caption that does not fit shows what the desktop's shows for the same caption: the lines that
+// fit whole, the last shortened by words until it and «…» fit, measured as the desktop measures.
+const tallyNumbers = '-1e-320 1.23456789012345678 2147483648 5 5 5';
+// [width, entered, how the shortened caption ends]
+const shortenedRows = [
+    [1024, tallyNumbers, '  2147483648  5…'],
+    [360, tallyNumbers, '  2147483648  5…'],
+];
+for (const [width, entered, ending] of shortenedRows) {
+    test(`at ${width} pixels a caption is shortened as on the desktop`, async ({ page }) => {
+        await page.setViewportSize({ width, height: 640 });
+        await openProgram(page, 'tally');
+        await page.fill('#Text1', entered);
+        await page.click('#Command1');
+        const label = page.locator('#Label1');
+        await expect(label).toHaveAttribute('data-short', /…$/);
+        const short = await label.getAttribute('data-short');
+        expect(short.endsWith(ending), short).toBe(true);
+    });
+}
+
+test('captions are fitted again after a resize or a rotation', async ({ page }) => {
+    await page.setViewportSize({ width: 1024, height: 640 });
+    await openProgram(page, 'tally');
+    await page.fill('#Text1', tallyNumbers);
+    await page.click('#Command1');
+    const label = page.locator('#Label1');
+    await expect(label).toHaveAttribute('data-short', /…$/);
+    const short = await label.getAttribute('data-short');
+    // Each size as a phone held upright, then on its side, then the desktop again: as fitted from
+    // nothing each time.
+    for (const size of [{ width: 360, height: 640 }, { width: 640, height: 360 }, { width: 1024, height: 640 }]) {
+        await label.evaluate(element => {
+            delete element.dataset.short;
+            element.classList.remove('clipped');
+        });
+        await page.setViewportSize(size);
+        await expect(label).toHaveAttribute('data-short', short);
+        await expect(label).toHaveClass(/clipped/);
+    }
+});
