@@ -1,4 +1,4 @@
-#include "programs.h"
+#include "webprograms.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
