@@ -206,14 +206,19 @@ const shortenedRows = [
     [1024, tallyNumbers, '  2147483648  5…'],
     [360, tallyNumbers, '  2147483648  5…'],
 ];
+// tally's first caption after a click, once shortened.
+async function shortenedCaption(page, entered) {
+    await openProgram(page, 'tally');
+    await page.fill('#Text1', entered);
+    await page.click('#Command1');
+    const label = page.locator('#Label1');
+    await expect(label).toHaveAttribute('data-short', /…$/);
+    return label;
+}
 for (const [width, entered, ending] of shortenedRows) {
     test(`at ${width} pixels a caption is shortened as on the desktop`, async ({ page }) => {
         await page.setViewportSize({ width, height: 640 });
-        await openProgram(page, 'tally');
-        await page.fill('#Text1', entered);
-        await page.click('#Command1');
-        const label = page.locator('#Label1');
-        await expect(label).toHaveAttribute('data-short', /…$/);
+        const label = await shortenedCaption(page, entered);
         const short = await label.getAttribute('data-short');
         expect(short.endsWith(ending), short).toBe(true);
     });
@@ -221,11 +226,7 @@ for (const [width, entered, ending] of shortenedRows) {
 
 test('captions are fitted again after a resize or a rotation', async ({ page }) => {
     await page.setViewportSize({ width: 1024, height: 640 });
-    await openProgram(page, 'tally');
-    await page.fill('#Text1', tallyNumbers);
-    await page.click('#Command1');
-    const label = page.locator('#Label1');
-    await expect(label).toHaveAttribute('data-short', /…$/);
+    const label = await shortenedCaption(page, tallyNumbers);
     const short = await label.getAttribute('data-short');
     // Each size as a phone held upright, then on its side, then the desktop again: as fitted from
     // nothing each time.
