@@ -1,9 +1,11 @@
-#include "programs.h"
+#include "webprograms.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <algorithm>
 #include <stdexcept>
+#include <string_view>
 
 using emscripten::val;
 
@@ -57,6 +59,22 @@ public:
     }
     void select(int index, int start, int length) { box(index).select(start, length); }
 
+    // A paste or drop over a box's selection as an edit of the box: the input buffer holds the
+    // box's text, `textLength` code units, then the pasted text. Gives what the paste inserts in
+    // place of the selection, which leaves the box holding the core's text with the caret after it.
+    val pastedPiece(int textLength, int selStart, int selLength)
+    {
+        const std::u16string_view input(m_input);
+        const std::size_t split =
+            std::min(input.size(), static_cast<std::size_t>(std::max(textLength, 0)));
+        const std::u16string_view text = input.substr(0, split);
+        const PastedText edit = pasteIntoText(text, selStart, selLength, input.substr(split));
+        const auto start =
+            static_cast<std::size_t>(std::clamp(selStart, 0, static_cast<int>(split)));
+        m_piece = edit.text.substr(start, static_cast<std::size_t>(edit.caret) - start);
+        return view(m_piece);
+    }
+
     bool click(int index) { return m_form->click(button(index)); }
     bool pressDefaultButton() { return m_form->pressDefaultButton(); }
     bool isUnloaded() const { return m_form->isUnloaded(); }
@@ -108,6 +126,7 @@ private:
     std::unique_ptr<Form> m_form;
     std::vector<std::u16string> m_messages;
     std::u16string m_input;
+    std::u16string m_piece;
 };
 
 } // namespace
@@ -125,6 +144,7 @@ EMSCRIPTEN_BINDINGS(webform)
         .function("inputBuffer", &WebForm::inputBuffer)
         .function("setText", &WebForm::setText)
         .function("select", &WebForm::select)
+        .function("pastedPiece", &WebForm::pastedPiece)
         .function("click", &WebForm::click)
         .function("pressDefaultButton", &WebForm::pressDefaultButton)
         .function("isUnloaded", &WebForm::isUnloaded)

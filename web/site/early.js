@@ -46,18 +46,13 @@
                 act({ kind: 'enter', id: box.id });
         }
     });
-    // Each entry box takes the direction of the text it holds, as the desktop's does.
-    document.addEventListener('DOMContentLoaded', function () {
-        document.querySelectorAll('#form input').forEach(function (box) {
-            box.dir = 'auto';
-        });
-    });
     // An entry box would drop the line breaks of a pasted or dropped text, joining the numbers of
     // a column into one; as line separators they reach the program, which reads each as a blank.
+    // Once the program has loaded, the window inserts such a text as the program reads it.
     function keepLineBreaks(event, data) {
         var box = event.target;
         var text = data && data.getData('text/plain');
-        if (!text || !box.matches || !box.matches('#form input'))
+        if (event.defaultPrevented || !text || !box.matches || !box.matches('#form input'))
             return;
         event.preventDefault();
         box.focus();

@@ -51,6 +51,7 @@ export class FormBridge {
                 this.#sendText(box, typed);
         }
         this.#view.bindTyping((name, text) => this.#sendText(this.#byName.get(name), text));
+        this.#view.bindPasting((name, text, start, end, pasted) => this.#pastedPiece(text, start, end, pasted));
         this.#messageBox.bindClosed(() => this.#messageClosed());
         this.#view.bindActions(action => {
             this.#actions.push(action);
@@ -58,11 +59,22 @@ export class FormBridge {
         });
     }
 
-    #sendText(box, text) {
-        const form = this.#form;
-        const buffer = form.inputBuffer(text.length);
+    #fillInput(text) {
+        const buffer = this.#form.inputBuffer(text.length);
         for (let i = 0; i < text.length; ++i)
             buffer[i] = text.charCodeAt(i);
+    }
+
+    // The box's text and the pasted one cross together; the form gives the piece that replaces the
+    // selection.
+    #pastedPiece(text, start, end, pasted) {
+        this.#fillInput(text + pasted);
+        return decode(this.#form.pastedPiece(text.length, start, end - start));
+    }
+
+    #sendText(box, text) {
+        const form = this.#form;
+        this.#fillInput(text);
         const kept = form.setText(box.index);
         box.known = kept ? text : decode(form.text(box.index));
         box.shown = form.revision(box.index);

@@ -34,17 +34,21 @@ export class WindowView {
         this.#fitter = new CaptionFitter(this.#form);
         this.#marks = new SelectionMarks(document);
 
+        // In the next frame: the browser scrolls a box back to its start once the focus has left.
         for (const box of this.#ofKind('TextBox'))
-            box.addEventListener('blur', () => this.#marks.mark(box));
+            box.addEventListener('blur', () => this.#markLater(box));
         const drawDefault = () => this.#drawDefaultButton();
         document.addEventListener('focusin', drawDefault);
         document.addEventListener('focusout', () => queueMicrotask(drawDefault));
         drawDefault();
-        // The start captions too, once the window's font is in: another font wraps otherwise.
-        document.fonts.ready.then(() => {
+        // The start captions too, once the window's font is in: another font wraps otherwise. And
+        // all of them again after a resize or a rotation, once a frame.
+        const fitAll = () => {
             for (const label of this.#ofKind('Label'))
                 this.#fitLater(label);
-        });
+        };
+        document.fonts.ready.then(fitAll);
+        document.defaultView.addEventListener('resize', fitAll);
         addCaptionTips(this.#form, document.getElementById('tip'));
     }
 
@@ -60,6 +64,27 @@ export class WindowView {
     bindTyping(handler) {
         for (const box of this.#ofKind('TextBox'))
             box.addEventListener('input', () => handler(box.id, box.value));
+    }
+
+    // Pastes and drops into a box: handler(name, text, start, end, pasted) gives what goes in place
+    // of the selection. It goes in as an edit of the box, which Ctrl+Z undoes, with the caret after it.
+    bindPasting(handler) {
+        for (const box of this.#ofKind('TextBox')) {
+            const insert = (event, data) => {
+                const pasted = data?.getData('text/plain');
+                if (!pasted)
+                    return;
+                event.preventDefault();
+                box.focus();
+                const piece = handler(box.id, box.value, box.selectionStart, box.selectionEnd, pasted);
+                if (piece)
+                    this.#document.execCommand('insertText', false, piece);
+                else if (box.selectionStart !== box.selectionEnd)
+                    this.#document.execCommand('delete');
+            };
+            box.addEventListener('paste', event => insert(event, event.clipboardData));
+            box.addEventListener('drop', event => insert(event, event.dataTransfer));
+        }
     }
 
     // Clicks and Enter, each with the entry boxes as they were at that moment: the page's early
@@ -91,7 +116,7 @@ export class WindowView {
         if (box.value !== text)
             return;
         box.setSelectionRange(start, end);
-        this.#later(this.#toMark, box, pending => this.#marks.mark(pending));
+        this.#markLater(box);
     }
 
     // A label breaks its lines where the caption has the core's line break; a button's caption is
@@ -123,6 +148,10 @@ export class WindowView {
                 pending.clear();
             });
         }
+    }
+
+    #markLater(box) {
+        this.#later(this.#toMark, box, pending => this.#marks.mark(pending));
     }
 
     #fitLater(label) {

@@ -116,3 +116,127 @@ test('every entry box takes the direction of its text, from the start', async ({
     const directions = await page.locator('#form input').evaluateAll(boxes => boxes.map(box => box.dir));
     expect(directions).toEqual(['auto', 'auto', 'auto']);
 });
+
+// The columns of a screenshot where it differs from another of the same clip.
+async function differingColumns(page, shot, other) {
+    return page.evaluate(async shots => {
+        const pixels = await Promise.all(shots.map(async data => {
+            const bytes = Uint8Array.from(atob(data), c => c.charCodeAt(0));
+            const image = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+            const context = new OffscreenCanvas(image.width, image.height).getContext('2d');
+            context.drawImage(image, 0, 0);
+            return context.getImageData(0, 0, image.width, image.height);
+        }));
+        const [a, b] = pixels;
+        const columns = [];
+        for (let x = 0; x < a.width; ++x) {
+            for (let y = 0; y < a.height; ++y) {
+                const i = (y * a.width + x) * 4;
+                if (a.data[i] !== b.data[i] || a.data[i + 1] !== b.data[i + 1] || a.data[i + 2] !== b.data[i + 2]) {
+                    columns.push(x);
+                    break;
+                }
+            }
+        }
+        return columns;
+    }, [shot.toString('base64'), other.toString('base64')]);
+}
+// Each column of one set within a pixel of a column of the other.
+const within = (columns, of) => columns.filter(x => !of.some(y => Math.abs(x - y) <= 1));
+
+// [name, text, selection, scrolled right to left]: the mark drawn once the box has lost the focus
+// covers the columns the browser highlights while it has the focus.
+const hebrew = 'שלום';
+const markRows = [
+    ['a Hebrew word', `${hebrew} 1 2`, [0, 4], false],
+    ['a number in Hebrew text', `${hebrew} 12 3`, [5, 7], false],
+    ['across a change of direction', `${hebrew} 12 3`, [2, 7], false],
+    ['Arabic-Indic digits', 'عدد ١٢ ٣', [4, 6], false],
+    ['the end of a long Hebrew text', `${`${hebrew} `.repeat(30)}1 2`, [145, 153], true],
+    ['left to right', '1 22 333', [2, 4], false],
+];
+for (const [name, text, [start, end], scrolled] of markRows) {
+    test(`the selection mark sits on the selected characters: ${name}`, async ({ page }) => {
+        await openProgram(page, 'pickmin');
+        await setValue(page, 'Text1', text);
+        const box = page.locator('#Text1');
+        const bounds = await box.boundingBox();
+        // Inside the border and the focus ring.
+        const clip = { x: bounds.x + 2, y: bounds.y + 4, width: bounds.width - 4, height: bounds.height - 8 };
+        const nextFrame = () => page.evaluate(() => new Promise(requestAnimationFrame));
+        // Right to left, the end of the text is at the far left, where the box scrolls to negative
+        // offsets.
+        await box.evaluate((input, [start, end, scrolled]) => {
+            input.focus();
+            input.setSelectionRange(start, end);
+            if (scrolled)
+                input.scrollLeft = -input.scrollWidth;
+        }, [start, end, scrolled]);
+        await blur(page);
+        await nextFrame();
+        const scrollLeft = await box.evaluate(input => input.scrollLeft);
+        expect(scrollLeft < 0).toBe(scrolled);
+        const marked = await page.screenshot({ clip });
+        const marks = page.locator('#Text1-selection');
+        await marks.evaluate(element => { element.style.visibility = 'hidden'; });
+        const plain = await page.screenshot({ clip });
+        await marks.evaluate(element => { element.style.visibility = ''; });
+        // The browser's own highlight, at the same scroll.
+        await box.evaluate((input, [start, end, scrollLeft]) => {
+            input.focus();
+            input.setSelectionRange(start, end);
+            input.scrollLeft = scrollLeft;
+        }, [start, end, scrollLeft]);
+        await nextFrame();
+        const highlighted = await page.screenshot({ clip });
+        expect(await box.evaluate(input => input.scrollLeft)).toBe(scrollLeft);
+        const browser = await differingColumns(page, highlighted, plain);
+        const mark = await differingColumns(page, marked, plain);
+        expect(browser.length).toBeGreaterThan(3);
+        expect(within(mark, browser), 'marked, not highlighted').toEqual([]);
+        expect(within(browser, mark), 'highlighted, not marked').toEqual([]);
+    });
+}
+
+// A caption that does not fit shows what the desktop's shows for the same caption: the lines that
+// fit whole, the last shortened by words until it and «…» fit, measured as the desktop measures.
+const tallyNumbers = '-1e-320 1.23456789012345678 2147483648 5 5 5';
+// [width, entered, how the shortened caption ends]
+const shortenedRows = [
+    [1024, tallyNumbers, '  2147483648  5…'],
+    [360, tallyNumbers, '  2147483648  5…'],
+];
+// tally's first caption after a click, once shortened.
+async function shortenedCaption(page, entered) {
+    await openProgram(page, 'tally');
+    await page.fill('#Text1', entered);
+    await page.click('#Command1');
+    const label = page.locator('#Label1');
+    await expect(label).toHaveAttribute('data-short', /…$/);
+    return label;
+}
+for (const [width, entered, ending] of shortenedRows) {
+    test(`at ${width} pixels a caption is shortened as on the desktop`, async ({ page }) => {
+        await page.setViewportSize({ width, height: 640 });
+        const label = await shortenedCaption(page, entered);
+        const short = await label.getAttribute('data-short');
+        expect(short.endsWith(ending), short).toBe(true);
+    });
+}
+
+test('captions are fitted again after a resize or a rotation', async ({ page }) => {
+    await page.setViewportSize({ width: 1024, height: 640 });
+    const label = await shortenedCaption(page, tallyNumbers);
+    const short = await label.getAttribute('data-short');
+    // Each size as a phone held upright, then on its side, then the desktop again: as fitted from
+    // nothing each time.
+    for (const size of [{ width: 360, height: 640 }, { width: 640, height: 360 }, { width: 1024, height: 640 }]) {
+        await label.evaluate(element => {
+            delete element.dataset.short;
+            element.classList.remove('clipped');
+        });
+        await page.setViewportSize(size);
+        await expect(label).toHaveAttribute('data-short', short);
+        await expect(label).toHaveClass(/clipped/);
+    }
+});

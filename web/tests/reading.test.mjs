@@ -1,7 +1,9 @@
 // What the student sees is what the program read, on the web as on the desktop: a box holds one
 // line, a failed click leaves no earlier result, a caption shows only whole lines and words, and
 // the button Enter presses is drawn as the default.
-import { defaultButton, defaultButtonAt, expect, openProgram, test, units, valueUnits } from './fixtures.mjs';
+import {
+    defaultButton, defaultButtonAt, expect, openProgram, selection, test, units, valueUnits,
+} from './fixtures.mjs';
 
 const Source = 'Исходный массив состоит из элементов:\n';
 const Note = 'В случае неправильного ввода массив будет дополнен числами автоматически!';
@@ -34,6 +36,49 @@ for (const [program, box, text, held, label, caption] of arriving) {
         expect(await page.textContent(`#${label}`)).toBe(caption);
     });
 }
+
+// A paste over a selection, as the browser delivers it.
+async function pasteOver(page, id, start, end, text) {
+    await page.locator(`#${id}`).evaluate((box, [start, end, codes]) => {
+        box.focus();
+        box.setSelectionRange(start, end);
+        const data = new DataTransfer();
+        data.setData('text/plain', String.fromCharCode(...codes));
+        box.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+    }, [start, end, units(text)]);
+}
+
+// [name, the box's text, selection, pasted, the box's text after, the caret after]
+const pastes = [
+    ['lines into the middle', '1 2', [1, 1], '5\n6', '15 6 2', 4],
+    ['a column over a selection', '1 2 3', [2, 3], '7\r\n8\r\n', '1 7 8 3', 5],
+    ['only line breaks over a selection', '1 2 3', [1, 4], '\r\n', '13', 1],
+    ['up to the longest text', 'x'.repeat(32765), [1, 1], '1\n2\n3', `x1 ${'x'.repeat(32764)}`, 3],
+];
+for (const [name, before, [start, end], text, after, caret] of pastes) {
+    test(`a paste of ${name} is inserted as the form holds it`, async ({ page }) => {
+        await openProgram(page, 'tally');
+        await page.fill('#Text1', before);
+        await pasteOver(page, 'Text1', start, end, text);
+        expect(await page.inputValue('#Text1')).toBe(after);
+        expect(await selection(page, 'Text1')).toEqual([caret, caret]);
+    });
+}
+
+test('Ctrl+Z undoes a paste with line breaks, then the typing before it', async ({ page }) => {
+    await openProgram(page, 'tally');
+    await page.locator('#Text1').pressSequentially('1 2');
+    await pasteOver(page, 'Text1', 1, 1, '5\r\n6');
+    expect(await page.inputValue('#Text1')).toBe('15 6 2');
+    await page.keyboard.press('Control+z');
+    expect(await page.inputValue('#Text1')).toBe('1 2');
+    // The form reads what the undo left.
+    await page.keyboard.press('Enter');
+    expect(await page.textContent('#Label1')).toBe(Source + ' 1  2  2  2  2  2  2  2  2  2 ');
+    for (let i = 0; i < 3; ++i)
+        await page.keyboard.press('Control+z');
+    expect(await page.inputValue('#Text1')).toBe('');
+});
 
 test('a click that fails on reading leaves no earlier result', async ({ page }) => {
     await openProgram(page, 'pairswap');

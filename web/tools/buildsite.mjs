@@ -106,7 +106,7 @@ function programPage(program, layout) {
         case 'TextBox':
             return `<input type="text" id="${id}" ${kind} maxlength="${layout.maxLength}" ` +
                 `value="${escapeHtml(control.caption)}" aria-label="${escapeHtml(control.accessibleName)}" ` +
-                `autocomplete="off" spellcheck="false"${focus}>` +
+                `dir="auto" autocomplete="off" spellcheck="false"${focus}>` +
                 `<div id="${id}-selection" class="selection" aria-hidden="true"><div></div></div>`;
         case 'CommandButton': {
             const drawnDefault = id === layout.defaultButton ? ' class="default"' : '';

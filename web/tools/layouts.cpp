@@ -3,9 +3,9 @@
 // read: what the core knows about a window (control kinds, tab order, the default button, the
 // caption's line break) said by the core, with the labels that a click on the default button
 // writes, which the page makes live regions.
-#include "programs.h"
 #include "texts.h"
 #include "utf8.h"
+#include "webprograms.h"
 
 #include <nlohmann/json.hpp>
 
