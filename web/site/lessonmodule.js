@@ -1,6 +1,6 @@
-// The lesson's side of the programs' module: traces of the programs' own forms. Texts cross as
-// views of UTF-16 code units (JSON for traces), so an echoed text arrives code unit for code unit.
-import createDemos from './demos.js';
+// The lesson's module: traces of the programs' own forms. Texts cross as views of UTF-16 code
+// units (JSON for traces), so an echoed text arrives code unit for code unit.
+import createTraces from './traces.js';
 
 function decode(view) {
     let text = '';
@@ -10,7 +10,7 @@ function decode(view) {
 }
 
 export async function loadLesson() {
-    const module = await createDemos();
+    const module = await createTraces();
     const lesson = new module.WebLesson();
     const send = texts => texts.forEach((value, index) => {
         const buffer = lesson.inputBuffer(value.length);

@@ -26,8 +26,9 @@ const escapeHtml = text => text.replace(/[&<>"'\r\n]/g, c => `&#${c.charCodeAt(0
 // A label breaks its lines where the caption has the core's line break.
 const captionHtml = text => escapeHtml(text.split(lineBreak).join('\n'));
 
-// The page's modules, from the entry along its static imports, for the page to fetch them all at
-// once rather than one level of imports after another.
+// The modules on the way to the first click, from the entry along its static imports, for the page
+// to fetch them all at once rather than one level of imports after another; what the page imports
+// later, with import(), is fetched then.
 function moduleGraph(entry, found = new Set()) {
     found.add(entry);
     const source = readFileSync(join(args.sources, entry), 'utf8');
@@ -117,11 +118,12 @@ function programPage(program, layout) {
             throw new Error(`buildsite: ${program}: ${id} is of an unknown kind, ${control.kind}`);
         }
     }).join('\n');
-    // The early script holds up the window until it has run: asked for before the modules.
+    // The early script holds up the window until it has run: asked for before the modules. It
+    // compiles the module that the preload names.
     return head(layout.caption, program, `<link rel="stylesheet" href="layout.css">
+<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
 <script src="early.js"></script>
 ${[...pageModules, 'demos.js'].map(file => `<link rel="modulepreload" href="${file}">\n`).join('')}\
-<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
 <script type="module" src="${pageModules[0]}"></script>
 `) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}" ` +
         `data-line-break="${escapeHtml(lineBreak)}">
@@ -191,7 +193,7 @@ writeFileSync(join(out, 'manifest.webmanifest'), JSON.stringify({
 for (const file of readdirSync(args.sources))
     if (file !== 'sw.js')
         copyFileSync(join(args.sources, file), join(out, file));
-for (const file of ['demos.js', 'demos.wasm'])
+for (const file of ['demos.js', 'demos.wasm', 'traces.js', 'traces.wasm'])
     copyFileSync(join(args.module, file), join(out, file));
 copyFileSync(args.font, join(out, 'fonts', 'DejaVuSans.woff2'));
 copyFileSync(args['font-licence'], join(out, 'fonts', 'LICENSE-DejaVu.txt'));
