@@ -4,13 +4,16 @@
 #include "conversions.h"
 #include "pairswapform.h"
 #include "pickminform.h"
+#include "programs.h"
 #include "runtimeerror.h"
 #include "tallyform.h"
 #include "utf8.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <map>
+#include <stdexcept>
 
 namespace lesson {
 
@@ -366,26 +369,34 @@ std::u16string repeatedNumbers(const SortTrace &tally)
     return list;
 }
 
+// The programs are known by their forms' classes; their names are the build's.
+std::optional<Method> methodOf(const Form &form)
+{
+    if (dynamic_cast<const PickMinForm *>(&form))
+        return Method::PickMin;
+    if (dynamic_cast<const PairSwapForm *>(&form))
+        return Method::PairSwap;
+    if (dynamic_cast<const TallyForm *>(&form))
+        return Method::Tally;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::u16string methodProgram(Method method)
 {
-    switch (method) {
-    case Method::PickMin:
-        return u"pickmin";
-    case Method::PairSwap:
-        return u"pairswap";
-    case Method::Tally:
-        break;
+    for (const ProgramForm &program : Programs) {
+        if (methodOf(*program.make()) == method)
+            return std::u16string(program.name.begin(), program.name.end());
     }
-    return u"tally";
+    throw std::logic_error("lesson: no program sorts by this method");
 }
 
-std::optional<Method> methodFromProgram(std::u16string_view program)
+std::optional<Method> methodFromProgram(std::u16string_view name)
 {
-    for (const Method method : {Method::PickMin, Method::PairSwap, Method::Tally}) {
-        if (methodProgram(method) == program)
-            return method;
+    for (const ProgramForm &program : Programs) {
+        if (std::equal(program.name.begin(), program.name.end(), name.begin(), name.end()))
+            return methodOf(*program.make());
     }
     return std::nullopt;
 }

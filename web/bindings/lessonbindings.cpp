@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 using emscripten::val;
 
@@ -68,25 +70,10 @@ private:
     std::u16string m_text;
 };
 
-const char16_t *kindName(lesson::SortStep::Kind kind)
-{
-    using Kind = lesson::SortStep::Kind;
-    switch (kind) {
-    case Kind::Compare:
-        return u"compare";
-    case Kind::Transfer:
-        return u"transfer";
-    case Kind::Swap:
-        return u"swap";
-    case Kind::MarkUsed:
-        return u"markUsed";
-    case Kind::Count:
-        return u"count";
-    case Kind::PassEnd:
-        break;
-    }
-    return u"passEnd";
-}
+// The page's names of the steps, in the order of SortStep::Kind.
+constexpr std::array<std::u16string_view, 6> KindNames{u"compare", u"transfer", u"swap",
+                                                       u"markUsed", u"count", u"passEnd"};
+static_assert(KindNames.size() == std::size_t(lesson::SortStep::Kind::PassEnd) + 1);
 
 void writeTrace(Json &json, const lesson::SortTrace &trace)
 {
@@ -98,7 +85,7 @@ void writeTrace(Json &json, const lesson::SortTrace &trace)
     json.key(u"steps").raw(u"[");
     for (std::size_t i = 0; i < trace.steps.size(); ++i) {
         const lesson::SortStep &step = trace.steps[i];
-        json.raw(i ? u",{" : u"{").key(u"kind").string(kindName(step.kind));
+        json.raw(i ? u",{" : u"{").key(u"kind").string(KindNames.at(std::size_t(step.kind)));
         json.key(u"line").number(step.line).key(u"slots").raw(u"[");
         for (std::size_t s = 0; s < step.slots.size(); ++s)
             (s ? json.raw(u",") : json).number(step.slots[s]);
@@ -111,121 +98,127 @@ void writeTrace(Json &json, const lesson::SortTrace &trace)
     json.raw(u"]}");
 }
 
-// The page fills the input buffer and keeps it in one of three inputs: a sort reads the first,
-// the loan all three. Views returned stay valid until the next call.
-class WebLesson {
-public:
-    val inputBuffer(int length)
-    {
-        m_buffer.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
-        return view(m_buffer);
-    }
-    void keep(int input) { m_inputs.at(static_cast<std::size_t>(input)) = m_buffer; }
+// Each instance of this module serves one lesson page and keeps what that page sent and its last
+// loan. The page fills the input buffer and keeps it in one of three inputs: a sort reads the
+// first, the loan all three. Views returned stay valid until the next call.
+struct Kept {
+    std::u16string buffer;
+    std::array<std::u16string, 3> inputs;
+    std::u16string out;
+    lesson::LoanTrace loan;
+    std::vector<double> owed;
+    std::string csv;
+} kept;
 
-    val sort(const std::string &program)
-    {
-        const auto method =
-            lesson::methodFromProgram(std::u16string(program.begin(), program.end()));
-        if (!method)
-            throw std::invalid_argument("no such method: " + program);
-        Json json;
-        writeTrace(json, lesson::traceSort(*method, m_inputs[0]));
-        m_out = json.take();
-        return view(m_out);
-    }
+val view(const std::u16string &text)
+{
+    return val(emscripten::typed_memory_view(text.size(),
+                                             reinterpret_cast<const uint16_t *>(text.data())));
+}
 
-    val compare()
-    {
-        using lesson::Method;
-        const std::array traces{lesson::traceSort(Method::PickMin, m_inputs[0]),
-                                lesson::traceSort(Method::PairSwap, m_inputs[0]),
-                                lesson::traceSort(Method::Tally, m_inputs[0])};
-        Json json;
-        json.raw(u"{").key(u"note").string(lesson::compareNote(traces[0], traces[1], traces[2]));
-        json.key(u"methods").raw(u"[");
-        for (std::size_t i = 0; i < traces.size(); ++i) {
-            json.raw(i ? u"," : u"");
-            writeTrace(json, traces[i]);
-        }
-        json.raw(u"]}");
-        m_out = json.take();
-        return view(m_out);
-    }
+std::array<std::u16string, 5> cells(const lesson::LoanYear &year)
+{
+    const std::string number = std::to_string(year.year);
+    return {std::u16string(number.begin(), number.end()), lesson::formatAmount(year.owedAtStart),
+            lesson::formatAmount(year.interest), lesson::formatAmount(year.payment),
+            lesson::formatAmount(year.owedAtEnd)};
+}
 
-    // The years' figures stay here; the page asks for the rows it shows.
-    val loan()
-    {
-        m_loan = lesson::traceLoan(m_inputs[0], m_inputs[1], m_inputs[2]);
-        m_owed.clear();
-        if (!m_loan.years.empty())
-            m_owed.push_back(m_loan.years.front().owedAtStart);
-        for (const lesson::LoanYear &year : m_loan.years)
-            m_owed.push_back(year.owedAtEnd);
-        m_csv.clear();
-        Json json;
-        json.raw(u"{").key(u"years").number(static_cast<long>(m_loan.years.size()));
-        json.key(u"caption").string(m_loan.caption).key(u"message").string(m_loan.message);
-        json.key(u"partial").boolean(m_loan.partial);
-        json.key(u"remainder").string(lesson::formatAmount(m_loan.remainder));
-        json.key(u"share").string(lesson::formatAmount(m_loan.share));
-        json.key(u"stoppedInYear").number(m_loan.stoppedInYear);
-        json.key(u"stop").strings(cells(m_loan.stop)).raw(u"}");
-        m_out = json.take();
-        return view(m_out);
-    }
-    // A full year's cells: year, owed at its start, interest, payment, owed at its end.
-    val loanRow(int index)
-    {
-        m_out = Json().strings(cells(m_loan.years.at(static_cast<std::size_t>(index)))).take();
-        return view(m_out);
-    }
-    // What is owed before the first year and at the end of each.
-    val loanOwed() const
-    {
-        return val(emscripten::typed_memory_view(m_owed.size(), m_owed.data()));
-    }
-    val loanCsv()
-    {
-        if (m_csv.empty())
-            m_csv = lesson::loanCsv(m_loan);
-        return val(emscripten::typed_memory_view(
-            m_csv.size(), reinterpret_cast<const unsigned char *>(m_csv.data())));
-    }
+val inputBuffer(int length)
+{
+    kept.buffer.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
+    return view(kept.buffer);
+}
 
-private:
-    static val view(const std::u16string &text)
-    {
-        return val(emscripten::typed_memory_view(text.size(),
-                                                 reinterpret_cast<const uint16_t *>(text.data())));
-    }
-    static std::array<std::u16string, 5> cells(const lesson::LoanYear &year)
-    {
-        const std::string number = std::to_string(year.year);
-        return {std::u16string(number.begin(), number.end()),
-                lesson::formatAmount(year.owedAtStart), lesson::formatAmount(year.interest),
-                lesson::formatAmount(year.payment), lesson::formatAmount(year.owedAtEnd)};
-    }
+void keep(int input)
+{
+    kept.inputs.at(static_cast<std::size_t>(input)) = kept.buffer;
+}
 
-    std::u16string m_buffer;
-    std::array<std::u16string, 3> m_inputs;
-    std::u16string m_out;
-    lesson::LoanTrace m_loan;
-    std::vector<double> m_owed;
-    std::string m_csv;
-};
+val sort(const std::string &program)
+{
+    const auto method = lesson::methodFromProgram(std::u16string(program.begin(), program.end()));
+    if (!method)
+        throw std::invalid_argument("no such method: " + program);
+    Json json;
+    writeTrace(json, lesson::traceSort(*method, kept.inputs[0]));
+    kept.out = json.take();
+    return view(kept.out);
+}
+
+val compare()
+{
+    using lesson::Method;
+    const std::array traces{lesson::traceSort(Method::PickMin, kept.inputs[0]),
+                            lesson::traceSort(Method::PairSwap, kept.inputs[0]),
+                            lesson::traceSort(Method::Tally, kept.inputs[0])};
+    Json json;
+    json.raw(u"{").key(u"note").string(lesson::compareNote(traces[0], traces[1], traces[2]));
+    json.key(u"methods").raw(u"[");
+    for (std::size_t i = 0; i < traces.size(); ++i) {
+        json.raw(i ? u"," : u"");
+        writeTrace(json, traces[i]);
+    }
+    json.raw(u"]}");
+    kept.out = json.take();
+    return view(kept.out);
+}
+
+// The years' figures stay here; the page asks for the rows it shows.
+val loan()
+{
+    const lesson::LoanTrace &trace = kept.loan =
+        lesson::traceLoan(kept.inputs[0], kept.inputs[1], kept.inputs[2]);
+    kept.owed.clear();
+    if (!trace.years.empty())
+        kept.owed.push_back(trace.years.front().owedAtStart);
+    for (const lesson::LoanYear &year : trace.years)
+        kept.owed.push_back(year.owedAtEnd);
+    kept.csv.clear();
+    Json json;
+    json.raw(u"{").key(u"years").number(static_cast<long>(trace.years.size()));
+    json.key(u"caption").string(trace.caption).key(u"message").string(trace.message);
+    json.key(u"partial").boolean(trace.partial);
+    json.key(u"remainder").string(lesson::formatAmount(trace.remainder));
+    json.key(u"share").string(lesson::formatAmount(trace.share));
+    json.key(u"stoppedInYear").number(trace.stoppedInYear);
+    json.key(u"stop").strings(cells(trace.stop)).raw(u"}");
+    kept.out = json.take();
+    return view(kept.out);
+}
+
+// A full year's cells: year, owed at its start, interest, payment, owed at its end.
+val loanRow(int index)
+{
+    kept.out = Json().strings(cells(kept.loan.years.at(static_cast<std::size_t>(index)))).take();
+    return view(kept.out);
+}
+
+// What is owed before the first year and at the end of each.
+val loanOwed()
+{
+    return val(emscripten::typed_memory_view(kept.owed.size(), kept.owed.data()));
+}
+
+val loanCsv()
+{
+    if (kept.csv.empty())
+        kept.csv = lesson::loanCsv(kept.loan);
+    return val(emscripten::typed_memory_view(
+        kept.csv.size(), reinterpret_cast<const unsigned char *>(kept.csv.data())));
+}
 
 } // namespace
 
-EMSCRIPTEN_BINDINGS(weblesson)
+EMSCRIPTEN_BINDINGS(traces)
 {
-    emscripten::class_<WebLesson>("WebLesson")
-        .constructor<>()
-        .function("inputBuffer", &WebLesson::inputBuffer)
-        .function("keep", &WebLesson::keep)
-        .function("sort", &WebLesson::sort)
-        .function("compare", &WebLesson::compare)
-        .function("loan", &WebLesson::loan)
-        .function("loanRow", &WebLesson::loanRow)
-        .function("loanOwed", &WebLesson::loanOwed)
-        .function("loanCsv", &WebLesson::loanCsv);
+    using emscripten::function;
+    function("inputBuffer", &inputBuffer);
+    function("keep", &keep);
+    function("sort", &sort);
+    function("compare", &compare);
+    function("loan", &loan);
+    function("loanRow", &loanRow);
+    function("loanOwed", &loanOwed);
+    function("loanCsv", &loanCsv);
 }

@@ -10,8 +10,7 @@ function decode(view) {
 }
 
 export async function loadLesson() {
-    const module = await createTraces();
-    const lesson = new module.WebLesson();
+    const lesson = await createTraces();
     const send = texts => texts.forEach((value, index) => {
         const buffer = lesson.inputBuffer(value.length);
         for (let i = 0; i < value.length; ++i)
