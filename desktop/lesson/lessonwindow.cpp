@@ -85,9 +85,6 @@ LessonWindow::LessonWindow(QWidget *parent)
     m_sort = new SortPage(m_pages);
     m_compare = new ComparePage(m_pages);
     m_loan = new LoanPage(m_pages);
-    m_pages->addWidget(m_sort);
-    m_pages->addWidget(m_compare);
-    m_pages->addWidget(m_loan);
     auto *scroll = new QScrollArea(this);
     scroll->setWidget(m_pages);
     scroll->setWidgetResizable(true);

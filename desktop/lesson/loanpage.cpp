@@ -14,6 +14,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QValueAxis>
 
@@ -114,8 +115,8 @@ QVariant LoanModel::headerData(int section, Qt::Orientation orientation, int rol
     return headers.at(size_t(section));
 }
 
-LoanPage::LoanPage(QWidget *parent)
-    : QWidget(parent)
+LoanPage::LoanPage(QStackedWidget *pages)
+    : QWidget(pages)
 {
     m_amount = new QLineEdit(this);
     m_rate = new QLineEdit(this);
@@ -195,6 +196,7 @@ LoanPage::LoanPage(QWidget *parent)
     layout->addWidget(m_table, 3);
     layout->addWidget(m_save, 0, Qt::AlignLeft);
     layout->addWidget(m_chart, 2);
+    pages->addWidget(this);
 }
 
 void LoanPage::calculate()

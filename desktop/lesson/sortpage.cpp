@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -37,8 +38,8 @@ std::vector<QString> texts(const auto &numbers)
 
 } // namespace
 
-SortPage::SortPage(QWidget *parent)
-    : QWidget(parent)
+SortPage::SortPage(QStackedWidget *pages)
+    : QWidget(pages)
 {
     m_bars = new ArrayBars(this);
     m_bars->setObjectName(u"bars"_s);
@@ -148,6 +149,7 @@ SortPage::SortPage(QWidget *parent)
     installEventFilter(this);
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
+    pages->addWidget(this);
 }
 
 void SortPage::setTrace(lesson::SortTrace trace)
