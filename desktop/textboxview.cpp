@@ -5,10 +5,21 @@
 #include "qtext.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
+
+namespace {
+
+// Needs nothing but pasteText, so it stays out of the class and its header.
+void pasteFrom(TextBoxView &box, QClipboard::Mode mode)
+{
+    box.pasteText(QGuiApplication::clipboard()->text(mode));
+}
+
+} // namespace
 
 TextBoxView::TextBoxView(QWidget *parent)
     : QLineEdit(parent)
@@ -36,15 +47,10 @@ void TextBoxView::pasteText(const QString &pasted)
     setCursorPosition(edit.caret);
 }
 
-void TextBoxView::paste(QClipboard::Mode mode)
-{
-    pasteText(QGuiApplication::clipboard()->text(mode));
-}
-
 void TextBoxView::keyPressEvent(QKeyEvent *event)
 {
     if (event == QKeySequence::Paste) {
-        paste(QClipboard::Clipboard);
+        pasteFrom(*this, QClipboard::Clipboard);
         event->accept();
         return;
     }
@@ -67,7 +73,8 @@ QMenu *TextBoxView::createContextMenu()
     QMenu *menu = createStandardContextMenu();
     if (QAction *action = pasteAction(*menu)) {
         disconnect(action, &QAction::triggered, this, nullptr);
-        connect(action, &QAction::triggered, this, [this] { paste(QClipboard::Clipboard); });
+        connect(action, &QAction::triggered, this,
+                [this] { pasteFrom(*this, QClipboard::Clipboard); });
     }
     return menu;
 }
@@ -82,7 +89,7 @@ void TextBoxView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
         deselect();
-        paste(QClipboard::Selection);
+        pasteFrom(*this, QClipboard::Selection);
         event->accept();
         return;
     }

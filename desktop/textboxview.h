@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QClipboard>
 #include <QLineEdit>
 
 class QMenu;
@@ -24,7 +23,4 @@ protected:
     void contextMenuEvent(QContextMenuEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void dropEvent(QDropEvent *event) override;
-
-private:
-    void paste(QClipboard::Mode mode);
 };

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QResizeEvent>
+#include <QStackedWidget>
 
 using namespace Qt::StringLiterals;
 
@@ -27,8 +28,8 @@ QLabel *textLabel(const QString &name, QWidget *parent)
 
 } // namespace
 
-ComparePage::ComparePage(QWidget *parent)
-    : QWidget(parent)
+ComparePage::ComparePage(QStackedWidget *pages)
+    : QWidget(pages)
     , m_columns(new QBoxLayout(QBoxLayout::LeftToRight))
     , m_note(textLabel(u"note"_s, this))
 {
@@ -50,6 +51,7 @@ ComparePage::ComparePage(QWidget *parent)
     layout->addLayout(m_columns);
     layout->addWidget(m_note);
     layout->addStretch();
+    pages->addWidget(this);
 }
 
 void ComparePage::setInput(const QString &input)

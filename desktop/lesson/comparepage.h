@@ -5,6 +5,7 @@
 
 class QBoxLayout;
 class QLabel;
+class QStackedWidget;
 
 // The three sorting methods on the same numbers side by side, each with the result line its window
 // shows and its counters, and a sentence on why the results differ when they do. Side by side
@@ -12,7 +13,8 @@ class QLabel;
 class ComparePage : public QWidget {
     Q_OBJECT
 public:
-    explicit ComparePage(QWidget *parent = nullptr);
+    // Joins the lesson's pages as the last of them.
+    explicit ComparePage(QStackedWidget *pages);
 
     void setInput(const QString &input);
 

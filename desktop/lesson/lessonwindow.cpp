@@ -47,16 +47,10 @@ std::optional<lesson::Method> methodOf(LessonWindow::Mode mode)
 
 LessonWindow::LessonWindow(QWidget *parent)
     : QWidget(parent)
-    , m_mode(new QComboBox(this))
-    , m_numbers(new QWidget(this))
-    , m_input(new QLineEdit(m_numbers))
-    , m_pages(new QStackedWidget(this))
-    , m_sort(new SortPage(m_pages))
-    , m_compare(new ComparePage(m_pages))
-    , m_loan(new LoanPage(m_pages))
 {
     setWindowTitle(u"Разбор"_s);
     const PickMinForm pickmin;
+    m_mode = new QComboBox(this);
     m_mode->setObjectName(u"mode"_s);
     // The choices are long; at a phone's width they are shortened rather than widen the window.
     m_mode->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -69,7 +63,9 @@ LessonWindow::LessonWindow(QWidget *parent)
     auto *modeLabel = new QLabel(u"&Что разобрать:"_s, this);
     modeLabel->setBuddy(m_mode);
 
+    m_numbers = new QWidget(this);
     // The sorting windows' entry box: its name for screen readers and its length.
+    m_input = new QLineEdit(m_numbers);
     m_input->setObjectName(u"numbers"_s);
     m_input->setAccessibleName(toQString(pickmin.Text1.layout().accessibleName));
     m_input->setMaxLength(TextBox::MaxLength);
@@ -85,9 +81,10 @@ LessonWindow::LessonWindow(QWidget *parent)
     numbers->addWidget(m_input, 1, 0);
     numbers->addWidget(runButton, 1, 1);
 
-    m_pages->addWidget(m_sort);
-    m_pages->addWidget(m_compare);
-    m_pages->addWidget(m_loan);
+    m_pages = new QStackedWidget(this);
+    m_sort = new SortPage(m_pages);
+    m_compare = new ComparePage(m_pages);
+    m_loan = new LoanPage(m_pages);
     auto *scroll = new QScrollArea(this);
     scroll->setWidget(m_pages);
     scroll->setWidgetResizable(true);

@@ -14,6 +14,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QValueAxis>
 
@@ -114,17 +115,12 @@ QVariant LoanModel::headerData(int section, Qt::Orientation orientation, int rol
     return headers.at(size_t(section));
 }
 
-LoanPage::LoanPage(QWidget *parent)
-    : QWidget(parent)
-    , m_amount(new QLineEdit(this))
-    , m_rate(new QLineEdit(this))
-    , m_payment(new QLineEdit(this))
-    , m_result(new QLabel(this))
-    , m_model(new LoanModel(this))
-    , m_table(new QTableView(this))
-    , m_chart(new QChartView(this))
-    , m_save(new QPushButton(u"Сохранить CSV…"_s, this))
+LoanPage::LoanPage(QStackedWidget *pages)
+    : QWidget(pages)
 {
+    m_amount = new QLineEdit(this);
+    m_rate = new QLineEdit(this);
+    m_payment = new QLineEdit(this);
     // The window's own captions and start texts.
     const BankForm bank;
     auto *boxes = new QGridLayout;
@@ -144,16 +140,12 @@ LoanPage::LoanPage(QWidget *parent)
         boxes->addWidget(box, row, 1);
         ++row;
     }
-    auto *calculateButton = new QPushButton(toQString(bank.Command2.caption()), this);
-    calculateButton->setObjectName(u"calculate"_s);
-    calculateButton->setAutoDefault(false);
-    connect(calculateButton, &QPushButton::clicked, this, &LoanPage::calculate);
-    boxes->addWidget(calculateButton, row, 1, Qt::AlignLeft);
-    boxes->setColumnStretch(1, 1);
-
+    m_result = new QLabel(this);
     m_result->setObjectName(u"loanResult"_s);
     m_result->setTextFormat(Qt::PlainText);
     m_result->setWordWrap(true);
+    m_model = new LoanModel(this);
+    m_table = new QTableView(this);
     m_table->setObjectName(u"schedule"_s);
     m_table->setAccessibleName(u"Годы погашения"_s);
     m_table->setModel(m_model);
@@ -178,14 +170,24 @@ LoanPage::LoanPage(QWidget *parent)
     }
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setMinimumHeight(m_table->fontMetrics().height() * 8);
+    m_chart = new QChartView(this);
     m_chart->setObjectName(u"chart"_s);
     m_chart->setAccessibleName(u"График долга по годам"_s);
     m_chart->setRenderHint(QPainter::Antialiasing);
     m_chart->setMinimumHeight(200);
     m_chart->setFocusPolicy(Qt::NoFocus);
+    m_save = new QPushButton(u"Сохранить CSV…"_s, this);
     m_save->setObjectName(u"saveCsv"_s);
     m_save->setAutoDefault(false);
     connect(m_save, &QPushButton::clicked, this, &LoanPage::saveCsv);
+
+    // Made after the table and the save button, so that Tab reaches it last.
+    auto *calculateButton = new QPushButton(toQString(bank.Command2.caption()), this);
+    calculateButton->setObjectName(u"calculate"_s);
+    calculateButton->setAutoDefault(false);
+    connect(calculateButton, &QPushButton::clicked, this, &LoanPage::calculate);
+    boxes->addWidget(calculateButton, row, 1, Qt::AlignLeft);
+    boxes->setColumnStretch(1, 1);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -194,6 +196,7 @@ LoanPage::LoanPage(QWidget *parent)
     layout->addWidget(m_table, 3);
     layout->addWidget(m_save, 0, Qt::AlignLeft);
     layout->addWidget(m_chart, 2);
+    pages->addWidget(this);
 }
 
 void LoanPage::calculate()

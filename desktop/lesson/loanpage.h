@@ -9,6 +9,7 @@ class QChartView;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 class QTableView;
 
 // The loan's years as table rows, each formatted only when the view asks for it, so that the
@@ -39,7 +40,8 @@ private:
 class LoanPage : public QWidget {
     Q_OBJECT
 public:
-    explicit LoanPage(QWidget *parent = nullptr);
+    // Joins the lesson's pages as the last of them.
+    explicit LoanPage(QStackedWidget *pages);
 
     void calculate();
     // Asks where to save, then saves; says so when the file cannot be written.

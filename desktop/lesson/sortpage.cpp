@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -37,38 +38,38 @@ std::vector<QString> texts(const auto &numbers)
 
 } // namespace
 
-SortPage::SortPage(QWidget *parent)
-    : QWidget(parent)
-    , m_bars(new ArrayBars(this))
-    , m_sentence(new QLabel(this))
-    , m_message(new QLabel(this))
-    , m_counters(new QLabel(this))
-    , m_position(new QLabel(this))
-    , m_lines(new QListWidget(this))
-    , m_play(button(u"Пуск"_s, u"play"_s, this))
-    , m_speed(new QComboBox(this))
-    , m_jump(new QSpinBox(this))
-    , m_timer(new QTimer(this))
+SortPage::SortPage(QStackedWidget *pages)
+    : QWidget(pages)
 {
+    m_bars = new ArrayBars(this);
     m_bars->setObjectName(u"bars"_s);
+    m_sentence = new QLabel(this);
     m_sentence->setObjectName(u"sentence"_s);
     m_sentence->setWordWrap(true);
     m_sentence->setTextFormat(Qt::PlainText);
     m_sentence->setMinimumHeight(m_sentence->fontMetrics().height() * 3);
     m_sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_message = new QLabel(this);
     m_message->setObjectName(u"message"_s);
     m_message->setTextFormat(Qt::PlainText);
     m_message->setWordWrap(true);
     m_message->hide();
+    m_counters = new QLabel(this);
     m_counters->setObjectName(u"counters"_s);
+    m_position = new QLabel(this);
     m_position->setObjectName(u"position"_s);
+    m_lines = new QListWidget(this);
     m_lines->setObjectName(u"lines"_s);
     m_lines->setAccessibleName(u"Строки метода"_s);
     m_lines->setWordWrap(true);
     m_lines->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_jump->setObjectName(u"jump"_s);
-    m_speed->setObjectName(u"speed"_s);
+    m_play = button(u"Пуск"_s, u"play"_s, this);
     m_play->setCheckable(true);
+    m_speed = new QComboBox(this);
+    m_speed->setObjectName(u"speed"_s);
+    m_jump = new QSpinBox(this);
+    m_jump->setObjectName(u"jump"_s);
+    m_timer = new QTimer(this);
 
     auto *first = button(u"В начало"_s, u"first"_s, this);
     auto *back = button(u"Назад"_s, u"back"_s, this);
@@ -148,6 +149,7 @@ SortPage::SortPage(QWidget *parent)
     installEventFilter(this);
     for (QWidget *child : findChildren<QWidget *>())
         child->installEventFilter(this);
+    pages->addWidget(this);
 }
 
 void SortPage::setTrace(lesson::SortTrace trace)

@@ -10,6 +10,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
+class QStackedWidget;
 class QTimer;
 
 // One method's sort, a step at a time: the arrays as bars, the sentence that says the step, the
@@ -19,7 +20,8 @@ class QTimer;
 class SortPage : public QWidget {
     Q_OBJECT
 public:
-    explicit SortPage(QWidget *parent = nullptr);
+    // Joins the lesson's pages as the last of them.
+    explicit SortPage(QStackedWidget *pages);
 
     void setTrace(lesson::SortTrace trace);
     const lesson::SortTrace &trace() const { return m_trace; }
