@@ -2,6 +2,7 @@
 
 #include "sortingform.h"
 #include "testsupport.h"
+#include "texts.h"
 
 #include <random>
 #include <string>
@@ -13,7 +14,8 @@ namespace SortingTest {
 inline const std::u16string SourceHeader = u"Исходный массив состоит из элементов:\r\n";
 inline const std::u16string Note =
     u"В случае неправильного ввода массив будет дополнен числами автоматически!";
-inline const std::u16string Overflow = u"Ошибка выполнения: переполнение.";
+// The core's tests pin its words.
+inline const std::u16string Overflow{Texts::OverflowError};
 
 // Puts the text into Text1 and clicks Сортировка.
 inline void sortText(SortingForm &form, const std::u16string &text)

@@ -1,5 +1,6 @@
-// The program's form from the WebAssembly module that the page's early script compiles. The
-// loader's own work waits for the first paint.
+// The program's form in the WebAssembly module that the page's early script compiles: the module
+// holds the one form of the page, and its functions drive it. The loader's own work waits for the
+// first paint.
 export async function loadForm(program, compiled) {
     if (!performance.getEntriesByName('first-contentful-paint').length)
         await new Promise(resolve => requestAnimationFrame(() => setTimeout(resolve, 0)));
@@ -13,5 +14,6 @@ export async function loadForm(program, compiled) {
             },
         }).then(resolve, reject);
     });
-    return new module.WebForm(program);
+    module.open(program);
+    return module;
 }
