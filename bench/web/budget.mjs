@@ -14,7 +14,7 @@ const require = createRequire(new URL('../../web/package.json', import.meta.url)
 const { chromium } = require('playwright');
 const { defaultButton: button, firstWritten: answer, programs } =
     await import('../../web/tools/layouttable.mjs');
-const rounds = Number(process.argv[2] || 15);
+const rounds = Number(process.argv[2] || 25);
 const median = values => {
     const sorted = [...values].sort((a, b) => a - b);
     const middle = sorted.length >> 1;
@@ -30,6 +30,9 @@ const url = await new Promise(resolve => server.stdout.once('data', data => reso
 const browser = await chromium.launch({ executablePath: '/usr/bin/chromium' });
 // A fresh context has empty caches; the worker would fetch the other pages meanwhile.
 const coldPage = async () => (await browser.newContext({ serviceWorkers: 'block' })).newPage();
+// A closed page's processes end in the background; measuring the next one meanwhile adds their
+// work to its time, in one round and not the other.
+const settle = () => new Promise(resolve => setTimeout(resolve, 150));
 const ready = page => page.waitForFunction(() => window.demosPage && window.demosPage.dispatch !== null);
 
 try {
@@ -83,6 +86,7 @@ try {
         for (const program of programs) {
             const measured = {};
             for (const kind of round % 2 ? ['module', 'static'] : ['static', 'module']) {
+                await settle();
                 const page = await coldPage();
                 if (kind === 'module')
                     await page.addInitScript(probe, [button(program), answer(program)]);
