@@ -1,31 +1,10 @@
-// Runs before the window is in the page: starts compiling the module, and until the program can
-// answer keeps every click and Enter, with the entry boxes' texts and selections as they were at
-// that moment. Impatience is not kept: a held key's repeats, or the same button pressed again over
-// the same boxes while the first press still waits, would each be answered.
+// Runs before the window is in the page, and before the module has loaded: keeps every click
+// and Enter until the program can answer them, with the entry boxes' texts and selections as
+// they were at that moment. Impatience is not kept: a held key's repeats, or the same button
+// pressed again over the same boxes while the first press still waits, would each be answered.
 'use strict';
 (function () {
     var page = (window.demosPage = { pending: [], dispatch: null });
-
-    // The program's module compiles while the window paints, from the request the page preloads;
-    // a server that sends it under another type than application/wasm only makes it slower.
-    function compile(url) {
-        function fetched() {
-            return fetch(url, { credentials: 'same-origin' });
-        }
-        return WebAssembly.compileStreaming(fetched()).catch(function () {
-            return fetched().then(function (response) {
-                if (!response.ok)
-                    throw new Error(url + ': ' + response.status);
-                return response.arrayBuffer();
-            }).then(function (bytes) {
-                return WebAssembly.compile(bytes);
-            });
-        });
-    }
-    page.compiled = Promise.resolve().then(function () {
-        return compile(document.querySelector('link[rel=preload][as=fetch]').href);
-    });
-    page.compiled.catch(function () {});
 
     function boxes() {
         var inputs = document.querySelectorAll('#form input');

@@ -118,12 +118,11 @@ function programPage(program, layout) {
             throw new Error(`buildsite: ${program}: ${id} is of an unknown kind, ${control.kind}`);
         }
     }).join('\n');
-    // The early script holds up the window until it has run: asked for before the modules. It
-    // compiles the module that the preload names.
+    // The early script holds up the window until it has run: asked for before the modules.
     return head(layout.caption, program, `<link rel="stylesheet" href="layout.css">
-<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
 <script src="early.js"></script>
 ${[...pageModules, 'demos.js'].map(file => `<link rel="modulepreload" href="${file}">\n`).join('')}\
+<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
 <script type="module" src="${pageModules[0]}"></script>
 `) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}" ` +
         `data-line-break="${escapeHtml(lineBreak)}">
