@@ -212,13 +212,12 @@ val loanCsv()
 
 EMSCRIPTEN_BINDINGS(traces)
 {
-    using emscripten::function;
-    function("inputBuffer", &inputBuffer);
-    function("keep", &keep);
-    function("sort", &sort);
-    function("compare", &compare);
-    function("loan", &loan);
-    function("loanRow", &loanRow);
-    function("loanOwed", &loanOwed);
-    function("loanCsv", &loanCsv);
+    emscripten::function("inputBuffer", &inputBuffer);
+    emscripten::function("keep", &keep);
+    emscripten::function("sort", &sort);
+    emscripten::function("compare", &compare);
+    emscripten::function("loan", &loan);
+    emscripten::function("loanRow", &loanRow);
+    emscripten::function("loanOwed", &loanOwed);
+    emscripten::function("loanCsv", &loanCsv);
 }
