@@ -2,6 +2,7 @@
 // JSON in UTF-16 (so that every code unit of an echoed text arrives as it was), and the loan's
 // years one row at a time, so that a 32767-year table never crosses into JavaScript whole.
 #include "lesson.h"
+#include "utf16view.h"
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
@@ -71,8 +72,8 @@ private:
 };
 
 // The page's names of the steps, in the order of SortStep::Kind.
-constexpr std::array<std::u16string_view, 6> KindNames{u"compare", u"transfer", u"swap",
-                                                       u"markUsed", u"count", u"passEnd"};
+constexpr std::array<std::u16string_view, 6> KindNames{u"compare",  u"transfer", u"swap",
+                                                       u"markUsed", u"count",    u"passEnd"};
 static_assert(KindNames.size() == std::size_t(lesson::SortStep::Kind::PassEnd) + 1);
 
 void writeTrace(Json &json, const lesson::SortTrace &trace)
@@ -110,12 +111,6 @@ struct Kept {
     std::string csv;
 } kept;
 
-val view(const std::u16string &text)
-{
-    return val(emscripten::typed_memory_view(text.size(),
-                                             reinterpret_cast<const uint16_t *>(text.data())));
-}
-
 std::array<std::u16string, 5> cells(const lesson::LoanYear &year)
 {
     const std::string number = std::to_string(year.year);
@@ -127,7 +122,7 @@ std::array<std::u16string, 5> cells(const lesson::LoanYear &year)
 val inputBuffer(int length)
 {
     kept.buffer.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
-    return view(kept.buffer);
+    return utf16View(kept.buffer);
 }
 
 void keep(int input)
@@ -143,7 +138,7 @@ val sort(const std::string &program)
     Json json;
     writeTrace(json, lesson::traceSort(*method, kept.inputs[0]));
     kept.out = json.take();
-    return view(kept.out);
+    return utf16View(kept.out);
 }
 
 val compare()
@@ -161,7 +156,7 @@ val compare()
     }
     json.raw(u"]}");
     kept.out = json.take();
-    return view(kept.out);
+    return utf16View(kept.out);
 }
 
 // The years' figures stay here; the page asks for the rows it shows.
@@ -184,14 +179,14 @@ val loan()
     json.key(u"stoppedInYear").number(trace.stoppedInYear);
     json.key(u"stop").strings(cells(trace.stop)).raw(u"}");
     kept.out = json.take();
-    return view(kept.out);
+    return utf16View(kept.out);
 }
 
 // A full year's cells: year, owed at its start, interest, payment, owed at its end.
 val loanRow(int index)
 {
     kept.out = Json().strings(cells(kept.loan.years.at(static_cast<std::size_t>(index)))).take();
-    return view(kept.out);
+    return utf16View(kept.out);
 }
 
 // What is owed before the first year and at the end of each.

@@ -1,3 +1,4 @@
+#include "utf16view.h"
 #include "webprograms.h"
 
 #include <emscripten/bind.h>
@@ -12,22 +13,13 @@ using emscripten::val;
 namespace {
 
 // A program's form as the page drives it: each instance of this module serves one page and holds
-// its form. Controls are reached by their index in the layout. Texts cross as views of UTF-16 code
-// units in the module's memory, so that every code unit, a lone surrogate too, arrives as it was:
-// embind's own string types decode and encode them. A view is valid until the next call into the
-// module.
+// its form. Controls are reached by their index in the layout; texts cross as UTF-16 views.
 struct Page {
     std::unique_ptr<Form> form;
     std::vector<std::u16string> messages;
     std::u16string input;
     std::u16string piece;
 } page;
-
-val view(const std::u16string &text)
-{
-    return val(emscripten::typed_memory_view(text.size(),
-                                             reinterpret_cast<const uint16_t *>(text.data())));
-}
 
 Control &control(int index)
 {
@@ -93,7 +85,7 @@ double revision(int index)
 // A label's or button's caption, an entry box's text.
 val text(int index)
 {
-    return view(textOf(index));
+    return utf16View(textOf(index));
 }
 int selStart(int index)
 {
@@ -108,7 +100,7 @@ int selLength(int index)
 val inputBuffer(int length)
 {
     page.input.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
-    return view(page.input);
+    return utf16View(page.input);
 }
 // Gives the entry box the text in the input buffer. False when the box keeps another text
 // than the one given, which the page then shows instead.
@@ -135,7 +127,7 @@ val pastedPiece(int textLength, int selStart, int selLength)
     const PastedText edit = pasteIntoText(text, selStart, selLength, input.substr(split));
     const auto start = static_cast<std::size_t>(std::clamp(selStart, 0, static_cast<int>(split)));
     page.piece = edit.text.substr(start, static_cast<std::size_t>(edit.caret) - start);
-    return view(page.piece);
+    return utf16View(page.piece);
 }
 
 bool click(int index)
@@ -158,7 +150,7 @@ int messageCount()
 }
 val message(int index)
 {
-    return view(page.messages.at(static_cast<std::size_t>(index)));
+    return utf16View(page.messages.at(static_cast<std::size_t>(index)));
 }
 void clearMessages()
 {
@@ -166,7 +158,7 @@ void clearMessages()
 }
 val programName()
 {
-    return view(page.form->programName());
+    return utf16View(page.form->programName());
 }
 
 } // namespace
