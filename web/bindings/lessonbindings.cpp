@@ -2,19 +2,13 @@
 // JSON in UTF-16 (so that every code unit of an echoed text arrives as it was), and the loan's
 // years one row at a time, so that a 32767-year table never crosses into JavaScript whole.
 #include "lesson.h"
-#include "utf16view.h"
-
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
+#include "pagemodule.h"
 
 #include <array>
 #include <cstdio>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
-
-using emscripten::val;
 
 namespace {
 
@@ -101,9 +95,8 @@ void writeTrace(Json &json, const lesson::SortTrace &trace)
 
 // Each instance of this module serves one lesson page and keeps what that page sent and its last
 // loan. The page fills the input buffer and keeps it in one of three inputs: a sort reads the
-// first, the loan all three. Views returned stay valid until the next call.
+// first, the loan all three.
 struct Kept {
-    std::u16string buffer;
     std::array<std::u16string, 3> inputs;
     std::u16string out;
     lesson::LoanTrace loan;
@@ -119,29 +112,26 @@ std::array<std::u16string, 5> cells(const lesson::LoanYear &year)
             lesson::formatAmount(year.owedAtEnd)};
 }
 
-val inputBuffer(int length)
+} // namespace
+
+PAGE_EXPORT void keep(int input)
 {
-    kept.buffer.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
-    return utf16View(kept.buffer);
+    kept.inputs.at(static_cast<std::size_t>(input)) = pageInput();
 }
 
-void keep(int input)
+// The trace of the program named in the input buffer; null for a name that sorts by no method.
+PAGE_EXPORT const PageView *sort()
 {
-    kept.inputs.at(static_cast<std::size_t>(input)) = kept.buffer;
-}
-
-val sort(const std::string &program)
-{
-    const auto method = lesson::methodFromProgram(std::u16string(program.begin(), program.end()));
+    const auto method = lesson::methodFromProgram(pageInput());
     if (!method)
-        throw std::invalid_argument("no such method: " + program);
+        return nullptr;
     Json json;
     writeTrace(json, lesson::traceSort(*method, kept.inputs[0]));
     kept.out = json.take();
-    return utf16View(kept.out);
+    return pageText(kept.out);
 }
 
-val compare()
+PAGE_EXPORT const PageView *compare()
 {
     using lesson::Method;
     const std::array traces{lesson::traceSort(Method::PickMin, kept.inputs[0]),
@@ -156,11 +146,11 @@ val compare()
     }
     json.raw(u"]}");
     kept.out = json.take();
-    return utf16View(kept.out);
+    return pageText(kept.out);
 }
 
 // The years' figures stay here; the page asks for the rows it shows.
-val loan()
+PAGE_EXPORT const PageView *loan()
 {
     const lesson::LoanTrace &trace = kept.loan =
         lesson::traceLoan(kept.inputs[0], kept.inputs[1], kept.inputs[2]);
@@ -179,40 +169,26 @@ val loan()
     json.key(u"stoppedInYear").number(trace.stoppedInYear);
     json.key(u"stop").strings(cells(trace.stop)).raw(u"}");
     kept.out = json.take();
-    return utf16View(kept.out);
+    return pageText(kept.out);
 }
 
 // A full year's cells: year, owed at its start, interest, payment, owed at its end.
-val loanRow(int index)
+PAGE_EXPORT const PageView *loanRow(int index)
 {
     kept.out = Json().strings(cells(kept.loan.years.at(static_cast<std::size_t>(index)))).take();
-    return utf16View(kept.out);
+    return pageText(kept.out);
 }
 
 // What is owed before the first year and at the end of each.
-val loanOwed()
+PAGE_EXPORT const PageView *loanOwed()
 {
-    return val(emscripten::typed_memory_view(kept.owed.size(), kept.owed.data()));
+    return pageView(kept.owed.data(), kept.owed.size());
 }
 
-val loanCsv()
+// In bytes.
+PAGE_EXPORT const PageView *loanCsv()
 {
     if (kept.csv.empty())
         kept.csv = lesson::loanCsv(kept.loan);
-    return val(emscripten::typed_memory_view(
-        kept.csv.size(), reinterpret_cast<const unsigned char *>(kept.csv.data())));
-}
-
-} // namespace
-
-EMSCRIPTEN_BINDINGS(traces)
-{
-    emscripten::function("inputBuffer", &inputBuffer);
-    emscripten::function("keep", &keep);
-    emscripten::function("sort", &sort);
-    emscripten::function("compare", &compare);
-    emscripten::function("loan", &loan);
-    emscripten::function("loanRow", &loanRow);
-    emscripten::function("loanOwed", &loanOwed);
-    emscripten::function("loanCsv", &loanCsv);
+    return pageView(kept.csv.data(), kept.csv.size());
 }

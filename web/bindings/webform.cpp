@@ -1,14 +1,9 @@
-#include "utf16view.h"
+#include "pagemodule.h"
 #include "webprograms.h"
-
-#include <emscripten/bind.h>
-#include <emscripten/val.h>
 
 #include <algorithm>
 #include <stdexcept>
 #include <string_view>
-
-using emscripten::val;
 
 namespace {
 
@@ -17,7 +12,6 @@ namespace {
 struct Page {
     std::unique_ptr<Form> form;
     std::vector<std::u16string> messages;
-    std::u16string input;
     std::u16string piece;
 } page;
 
@@ -55,62 +49,60 @@ const std::u16string &textOf(int index)
     return static_cast<CommandButton &>(found).caption();
 }
 
-void openProgram(const std::string &program)
+} // namespace
+
+// Opens the program named in the input buffer; false for a name that is none of them.
+PAGE_EXPORT bool openProgram()
 {
-    page.form = makeProgram(program);
+    const std::u16string &name = pageInput();
+    page.form = makeProgram(std::string(name.begin(), name.end()));
     if (!page.form)
-        throw std::invalid_argument("no such program: " + program);
+        return false;
     // The page cannot wait in a handler for a dialog: it shows the messages once the click
     // has returned, which is where every handler ends after its message.
     page.form->setPresenter([](const std::u16string &prompt, const std::u16string &) {
         page.messages.push_back(prompt);
     });
+    return true;
 }
 
-int controlCount()
+PAGE_EXPORT int controlCount()
 {
     return static_cast<int>(page.form->controls().size());
 }
-std::string controlName(int index)
+PAGE_EXPORT const PageView *controlName(int index)
 {
-    const std::u16string &name = control(index).name();
-    return std::string(name.begin(), name.end());
+    return pageText(control(index).name());
 }
 // Counts up far below 2^53, so a JavaScript number holds it exactly.
-double revision(int index)
+PAGE_EXPORT double revision(int index)
 {
     return static_cast<double>(control(index).revision());
 }
 
 // A label's or button's caption, an entry box's text.
-val text(int index)
+PAGE_EXPORT const PageView *text(int index)
 {
-    return utf16View(textOf(index));
+    return pageText(textOf(index));
 }
-int selStart(int index)
+PAGE_EXPORT int selStart(int index)
 {
     return box(index).selStart();
 }
-int selLength(int index)
+PAGE_EXPORT int selLength(int index)
 {
     return box(index).selLength();
 }
 
-// Room for `length` code units that the page fills before setText.
-val inputBuffer(int length)
-{
-    page.input.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
-    return utf16View(page.input);
-}
 // Gives the entry box the text in the input buffer. False when the box keeps another text
 // than the one given, which the page then shows instead.
-bool setText(int index)
+PAGE_EXPORT bool setText(int index)
 {
     TextBox &target = box(index);
-    target.setText(page.input);
-    return target.text() == page.input;
+    target.setText(pageInput());
+    return target.text() == pageInput();
 }
-void setSelection(int index, int start, int length)
+PAGE_EXPORT void setSelection(int index, int start, int length)
 {
     box(index).select(start, length);
 }
@@ -118,70 +110,45 @@ void setSelection(int index, int start, int length)
 // A paste or drop over a box's selection as an edit of the box: the input buffer holds the
 // box's text, `textLength` code units, then the pasted text. Gives what the paste inserts in
 // place of the selection, which leaves the box holding the core's text with the caret after it.
-val pastedPiece(int textLength, int selStart, int selLength)
+PAGE_EXPORT const PageView *pastedPiece(int textLength, int selStart, int selLength)
 {
-    const std::u16string_view input(page.input);
+    const std::u16string_view input(pageInput());
     const std::size_t split =
         std::min(input.size(), static_cast<std::size_t>(std::max(textLength, 0)));
     const std::u16string_view text = input.substr(0, split);
     const PastedText edit = pasteIntoText(text, selStart, selLength, input.substr(split));
     const auto start = static_cast<std::size_t>(std::clamp(selStart, 0, static_cast<int>(split)));
     page.piece = edit.text.substr(start, static_cast<std::size_t>(edit.caret) - start);
-    return utf16View(page.piece);
+    return pageText(page.piece);
 }
 
-bool click(int index)
+PAGE_EXPORT bool click(int index)
 {
     return page.form->click(button(index));
 }
-bool pressDefaultButton()
+PAGE_EXPORT bool pressDefaultButton()
 {
     return page.form->pressDefaultButton();
 }
-bool isUnloaded()
+PAGE_EXPORT bool isUnloaded()
 {
     return page.form->isUnloaded();
 }
 
 // The messages of the last click, in order; taking them empties the list.
-int messageCount()
+PAGE_EXPORT int messageCount()
 {
     return static_cast<int>(page.messages.size());
 }
-val message(int index)
+PAGE_EXPORT const PageView *message(int index)
 {
-    return utf16View(page.messages.at(static_cast<std::size_t>(index)));
+    return pageText(page.messages.at(static_cast<std::size_t>(index)));
 }
-void clearMessages()
+PAGE_EXPORT void clearMessages()
 {
     page.messages.clear();
 }
-val programName()
+PAGE_EXPORT const PageView *programName()
 {
-    return utf16View(page.form->programName());
-}
-
-} // namespace
-
-EMSCRIPTEN_BINDINGS(webform)
-{
-    using emscripten::function;
-    function("open", &openProgram);
-    function("controlCount", &controlCount);
-    function("controlName", &controlName);
-    function("revision", &revision);
-    function("text", &text);
-    function("selStart", &selStart);
-    function("selLength", &selLength);
-    function("inputBuffer", &inputBuffer);
-    function("setText", &setText);
-    function("select", &setSelection);
-    function("pastedPiece", &pastedPiece);
-    function("click", &click);
-    function("pressDefaultButton", &pressDefaultButton);
-    function("isUnloaded", &isUnloaded);
-    function("messageCount", &messageCount);
-    function("message", &message);
-    function("clearMessages", &clearMessages);
-    function("programName", &programName);
+    return pageText(page.form->programName());
 }

@@ -2,14 +2,6 @@
 // typing, selections, clicks and Enter to the form and, after each, shows once what the handler
 // changed. Messages wait for the click to return; clicks wait for the message box to close.
 
-// Exactly the code units of a view of the module's memory, a lone surrogate too.
-function decode(view) {
-    let text = '';
-    for (let i = 0; i < view.length; i += 8192)
-        text += String.fromCharCode.apply(null, view.subarray(i, i + 8192));
-    return text;
-}
-
 export class FormBridge {
     #form;
     #view;
@@ -24,7 +16,7 @@ export class FormBridge {
         this.#form = form;
         this.#view = view;
         this.#messageBox = messageBox;
-        this.#title = decode(form.programName());
+        this.#title = form.programName();
         for (let index = 0; index < form.controlCount(); ++index) {
             const name = form.controlName(index);
             const control = {
@@ -36,7 +28,7 @@ export class FormBridge {
                 known: null,
             };
             if (control.isEntryBox)
-                control.known = decode(form.text(index));
+                control.known = form.text(index);
             this.#controls.push(control);
             this.#byName.set(name, control);
         }
@@ -51,7 +43,8 @@ export class FormBridge {
                 this.#sendText(box, typed);
         }
         this.#view.bindTyping((name, text) => this.#sendText(this.#byName.get(name), text));
-        this.#view.bindPasting((name, text, start, end, pasted) => this.#pastedPiece(text, start, end, pasted));
+        this.#view.bindPasting((name, text, start, end, pasted) =>
+            this.#form.pastedPiece(text, start, end - start, pasted));
         this.#messageBox.bindClosed(() => this.#messageClosed());
         this.#view.bindActions(action => {
             this.#actions.push(action);
@@ -59,24 +52,10 @@ export class FormBridge {
         });
     }
 
-    #fillInput(text) {
-        const buffer = this.#form.inputBuffer(text.length);
-        for (let i = 0; i < text.length; ++i)
-            buffer[i] = text.charCodeAt(i);
-    }
-
-    // The box's text and the pasted one cross together; the form gives the piece that replaces the
-    // selection.
-    #pastedPiece(text, start, end, pasted) {
-        this.#fillInput(text + pasted);
-        return decode(this.#form.pastedPiece(text.length, start, end - start));
-    }
-
     #sendText(box, text) {
         const form = this.#form;
-        this.#fillInput(text);
-        const kept = form.setText(box.index);
-        box.known = kept ? text : decode(form.text(box.index));
+        const kept = form.setText(box.index, text);
+        box.known = kept ? text : form.text(box.index);
         box.shown = form.revision(box.index);
         if (!kept)
             this.#view.setHeldText(box.name, text, box.known);
@@ -105,7 +84,7 @@ export class FormBridge {
         }
         this.#refresh();
         for (let i = 0; i < form.messageCount(); ++i)
-            this.#messages.push(decode(form.message(i)));
+            this.#messages.push(form.message(i));
         form.clearMessages();
         if (form.isUnloaded()) {
             this.#actions.length = 0;
@@ -120,7 +99,7 @@ export class FormBridge {
             if (revision === control.shown)
                 continue;
             control.shown = revision;
-            const text = decode(form.text(control.index));
+            const text = form.text(control.index);
             if (!control.isEntryBox) {
                 this.#view.setCaption(control.name, text);
                 continue;

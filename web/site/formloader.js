@@ -1,35 +1,50 @@
 // The program's form in the WebAssembly module: the module holds the one form of the page, and its
 // functions drive it. The module compiles while the window paints, from the request the page
 // preloads; the loader's own work comes after the first paint.
+import { PageModule, compileModule } from './pagemodule.js';
 
-// A server that sends the module under another type than application/wasm only makes it slower.
-async function compile(url) {
-    const fetched = () => fetch(url, { credentials: 'same-origin' });
-    try {
-        return await WebAssembly.compileStreaming(fetched());
-    } catch {
-        const response = await fetched();
-        if (!response.ok)
-            throw new Error(`${url}: ${response.status}`);
-        return WebAssembly.compile(await response.arrayBuffer());
-    }
+// The form as the bridge drives it: controls by their index in the layout, texts as strings.
+function formIn(module) {
+    const calls = module.exports;
+    const text = at => module.text(at);
+    return {
+        programName: () => text(calls.programName()),
+        controlCount: () => calls.controlCount(),
+        controlName: index => text(calls.controlName(index)),
+        revision: index => calls.revision(index),
+        // A label's or button's caption, an entry box's text.
+        text: index => text(calls.text(index)),
+        selStart: index => calls.selStart(index),
+        selLength: index => calls.selLength(index),
+        // False when the box keeps another text than the one given.
+        setText(index, value) {
+            module.write(value);
+            return Boolean(calls.setText(index));
+        },
+        select: (index, start, length) => calls.setSelection(index, start, length),
+        // What a paste over the selection inserts in its place, as the program reads it.
+        pastedPiece(value, start, length, pasted) {
+            module.write(value + pasted);
+            return text(calls.pastedPiece(value.length, start, length));
+        },
+        click: index => Boolean(calls.click(index)),
+        pressDefaultButton: () => Boolean(calls.pressDefaultButton()),
+        isUnloaded: () => Boolean(calls.isUnloaded()),
+        // The messages of the last click, in order, until cleared.
+        messageCount: () => calls.messageCount(),
+        message: index => text(calls.message(index)),
+        clearMessages: () => calls.clearMessages(),
+    };
 }
 
 export async function loadForm(program) {
-    const compiled = compile(new URL('demos.wasm', import.meta.url));
+    const compiled = compileModule('demos.wasm');
     compiled.catch(() => {});
     if (!performance.getEntriesByName('first-contentful-paint').length)
         await new Promise(resolve => requestAnimationFrame(() => setTimeout(resolve, 0)));
-    const { default: createDemos } = await import('./demos.js');
-    const module = await new Promise((resolve, reject) => {
-        createDemos({
-            instantiateWasm(imports, receive) {
-                compiled.then(wasm => WebAssembly.instantiate(wasm, imports))
-                    .then(instance => receive(instance), reject);
-                return {};
-            },
-        }).then(resolve, reject);
-    });
-    module.open(program);
-    return module;
+    const module = await PageModule.instantiate(compiled);
+    module.write(program);
+    if (!module.exports.openProgram())
+        throw new Error(`no such program: ${program}`);
+    return formIn(module);
 }

@@ -1,38 +1,34 @@
-// The lesson's module: traces of the programs' own forms. Texts cross as views of UTF-16 code
-// units (JSON for traces), so an echoed text arrives code unit for code unit.
-import createTraces from './traces.js';
-
-function decode(view) {
-    let text = '';
-    for (let i = 0; i < view.length; i += 8192)
-        text += String.fromCharCode.apply(null, view.subarray(i, i + 8192));
-    return text;
-}
+// The lesson's module: traces of the programs' own forms, as JSON.
+import { PageModule, compileModule } from './pagemodule.js';
 
 export async function loadLesson() {
-    const lesson = await createTraces();
+    const module = await PageModule.instantiate(compileModule('traces.wasm'));
+    const calls = module.exports;
     const send = texts => texts.forEach((value, index) => {
-        const buffer = lesson.inputBuffer(value.length);
-        for (let i = 0; i < value.length; ++i)
-            buffer[i] = value.charCodeAt(i);
-        lesson.keep(index);
+        module.write(value);
+        calls.keep(index);
     });
+    const json = at => JSON.parse(module.text(at));
     return {
         sort(program, input) {
             send([input]);
-            return JSON.parse(decode(lesson.sort(program)));
+            module.write(program);
+            const trace = calls.sort();
+            if (!trace)
+                throw new Error(`no such method: ${program}`);
+            return json(trace);
         },
         compare(input) {
             send([input]);
-            return JSON.parse(decode(lesson.compare()));
+            return json(calls.compare());
         },
         // The summary; the rows and the figures stay in the module until asked for.
         loan(amount, rate, payment) {
             send([amount, rate, payment]);
-            return JSON.parse(decode(lesson.loan()));
+            return json(calls.loan());
         },
-        loanRow: index => JSON.parse(decode(lesson.loanRow(index))),
-        loanOwed: () => Float64Array.from(lesson.loanOwed()),
-        loanCsv: () => new Blob([Uint8Array.from(lesson.loanCsv())], { type: 'text/csv;charset=utf-8' }),
+        loanRow: index => json(calls.loanRow(index)),
+        loanOwed: () => module.numbers(calls.loanOwed()),
+        loanCsv: () => new Blob([module.bytes(calls.loanCsv())], { type: 'text/csv;charset=utf-8' }),
     };
 }

@@ -121,7 +121,7 @@ function programPage(program, layout) {
     // The early script holds up the window until it has run: asked for before the modules.
     return head(layout.caption, program, `<link rel="stylesheet" href="layout.css">
 <script src="early.js"></script>
-${[...pageModules, 'demos.js'].map(file => `<link rel="modulepreload" href="${file}">\n`).join('')}\
+${pageModules.map(file => `<link rel="modulepreload" href="${file}">\n`).join('')}\
 <link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin fetchpriority="low">
 <script type="module" src="${pageModules[0]}"></script>
 `) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}" ` +
@@ -192,7 +192,7 @@ writeFileSync(join(out, 'manifest.webmanifest'), JSON.stringify({
 for (const file of readdirSync(args.sources))
     if (file !== 'sw.js')
         copyFileSync(join(args.sources, file), join(out, file));
-for (const file of ['demos.js', 'demos.wasm', 'traces.js', 'traces.wasm'])
+for (const file of ['demos.wasm', 'traces.wasm'])
     copyFileSync(join(args.module, file), join(out, file));
 copyFileSync(args.font, join(out, 'fonts', 'DejaVuSans.woff2'));
 copyFileSync(args['font-licence'], join(out, 'fonts', 'LICENSE-DejaVu.txt'));

@@ -21,7 +21,7 @@ export function lessonPage({ head, escapeHtml, layouts, menuEntry }) {
 
     const title = menuEntry('lesson').name;
     return head(title, 'lesson', `<link rel="stylesheet" href="lesson.css">
-<link rel="modulepreload" href="traces.js">
+<link rel="preload" href="traces.wasm" as="fetch" type="application/wasm" crossorigin>
 <script type="module" src="lesson.js"></script>
 `) + `<body class="lesson">
 <nav><a href="index.html">← Все программы</a></nav>

@@ -1,0 +1,71 @@
+// A page's WebAssembly module, instantiated here without generated glue: it asks the page for
+// nothing but to hear of its memory growing and of its end. Its functions take numbers; a text
+// for them goes into its input buffer first, and what it gives back, a text or a series, comes as
+// the start and length of a view of its memory. UTF-16 code units cross as they are, a lone
+// surrogate too.
+
+// A server that sends the module under another type than application/wasm only makes it slower.
+export async function compileModule(file) {
+    const url = new URL(file, import.meta.url);
+    const fetched = () => fetch(url, { credentials: 'same-origin' });
+    try {
+        return await WebAssembly.compileStreaming(fetched());
+    } catch {
+        const response = await fetched();
+        if (!response.ok)
+            throw new Error(`${file}: ${response.status}`);
+        return WebAssembly.compile(await response.arrayBuffer());
+    }
+}
+
+export class PageModule {
+    #memory;
+
+    static async instantiate(compiled) {
+        const imports = {
+            env: { emscripten_notify_memory_growth() {} },
+            wasi_snapshot_preview1: {
+                proc_exit(code) {
+                    throw new Error(`the module ended (${code})`);
+                },
+            },
+        };
+        return new PageModule(await WebAssembly.instantiate(await compiled, imports));
+    }
+
+    constructor(instance) {
+        this.exports = instance.exports;
+        this.#memory = instance.exports.memory;
+        this.exports._initialize();
+    }
+
+    // The memory can grow in any call, which detaches views made before it.
+    #view(Kind, at) {
+        const [data, length] = new Uint32Array(this.#memory.buffer, at, 2);
+        return new Kind(this.#memory.buffer, data, length);
+    }
+
+    text(at) {
+        const units = this.#view(Uint16Array, at);
+        let text = '';
+        for (let i = 0; i < units.length; i += 8192)
+            text += String.fromCharCode.apply(null, units.subarray(i, i + 8192));
+        return text;
+    }
+
+    numbers(at) {
+        return this.#view(Float64Array, at).slice();
+    }
+
+    bytes(at) {
+        return this.#view(Uint8Array, at).slice();
+    }
+
+    // For the next call that reads the input buffer.
+    write(text) {
+        const at = this.exports.inputBuffer(text.length);
+        const units = new Uint16Array(this.#memory.buffer, at, text.length);
+        for (let i = 0; i < text.length; ++i)
+            units[i] = text.charCodeAt(i);
+    }
+}
