@@ -1,6 +1,6 @@
 // The program's form in the WebAssembly module: the module holds the one form of the page, and its
-// functions drive it. The module compiles while the window paints, from the request the page
-// preloads; the loader's own work comes after the first paint.
+// functions drive it. The page preloads the module, but it is compiled only once the window has
+// painted: compiling it meanwhile held the first paint up.
 import { PageModule, compileModule } from './pagemodule.js';
 
 // The form as the bridge drives it: controls by their index in the layout, texts as strings.
@@ -38,11 +38,9 @@ function formIn(module) {
 }
 
 export async function loadForm(program) {
-    const compiled = compileModule('demos.wasm');
-    compiled.catch(() => {});
     if (!performance.getEntriesByName('first-contentful-paint').length)
         await new Promise(resolve => requestAnimationFrame(() => setTimeout(resolve, 0)));
-    const module = await PageModule.instantiate(compiled);
+    const module = await PageModule.instantiate(compileModule('demos.wasm'));
     module.write(program);
     if (!module.exports.openProgram())
         throw new Error(`no such program: ${program}`);
