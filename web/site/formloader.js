@@ -1,7 +1,7 @@
 // The program's form in the WebAssembly module: the module holds the one form of the page, and its
 // functions drive it. The page preloads the module, but it is compiled only once the window has
 // painted: compiling it meanwhile held the first paint up.
-import { PageModule, compileModule } from './pagemodule.js';
+import { PageModule } from './pagemodule.js';
 
 // The form as the bridge drives it: controls by their index in the layout, texts as strings.
 function formIn(module) {
@@ -40,7 +40,7 @@ function formIn(module) {
 export async function loadForm(program) {
     if (!performance.getEntriesByName('first-contentful-paint').length)
         await new Promise(resolve => requestAnimationFrame(() => setTimeout(resolve, 0)));
-    const module = await PageModule.instantiate(compileModule('demos.wasm'));
+    const module = await PageModule.load('demos.wasm');
     module.write(program);
     if (!module.exports.openProgram())
         throw new Error(`no such program: ${program}`);

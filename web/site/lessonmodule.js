@@ -1,8 +1,8 @@
 // The lesson's module: traces of the programs' own forms, as JSON.
-import { PageModule, compileModule } from './pagemodule.js';
+import { PageModule } from './pagemodule.js';
 
 export async function loadLesson() {
-    const module = await PageModule.instantiate(compileModule('traces.wasm'));
+    const module = await PageModule.load('traces.wasm');
     const calls = module.exports;
     const send = texts => texts.forEach((value, index) => {
         module.write(value);

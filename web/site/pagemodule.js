@@ -5,7 +5,7 @@
 // surrogate too.
 
 // A server that sends the module under another type than application/wasm only makes it slower.
-export async function compileModule(file) {
+async function compile(file) {
     const url = new URL(file, import.meta.url);
     const fetched = () => fetch(url, { credentials: 'same-origin' });
     try {
@@ -21,7 +21,8 @@ export async function compileModule(file) {
 export class PageModule {
     #memory;
 
-    static async instantiate(compiled) {
+    // The module in `file`, beside this script.
+    static async load(file) {
         const imports = {
             env: { emscripten_notify_memory_growth() {} },
             wasi_snapshot_preview1: {
@@ -30,7 +31,7 @@ export class PageModule {
                 },
             },
         };
-        return new PageModule(await WebAssembly.instantiate(await compiled, imports));
+        return new PageModule(await WebAssembly.instantiate(await compile(file), imports));
     }
 
     constructor(instance) {
