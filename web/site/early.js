@@ -5,6 +5,16 @@
 'use strict';
 (function () {
     var page = (window.demosPage = { pending: [], dispatch: null });
+    // The program's module, read while the page's scripts load: the link the page preloads it by
+    // names it.
+    var module = document.querySelector('link[rel=preload][as=fetch]');
+    page.moduleBytes = fetch(module.href, { credentials: 'same-origin' }).then(function (response) {
+        if (!response.ok)
+            throw new Error(module.href + ': ' + response.status);
+        return response.arrayBuffer();
+    });
+    // Reported by the loader, which waits for it.
+    page.moduleBytes.catch(function () {});
 
     function boxes() {
         var inputs = document.querySelectorAll('#form input');

@@ -1,6 +1,6 @@
 // The program's form in the WebAssembly module: the module holds the one form of the page, and its
-// functions drive it. The page preloads the module, but it is compiled only once the window has
-// painted: compiling it meanwhile held the first paint up.
+// functions drive it. It is compiled only once the window has painted: compiling it meanwhile held
+// the first paint up.
 import { PageModule } from './pagemodule.js';
 
 // The form as the bridge drives it: controls by their index in the layout, texts as strings.
@@ -37,10 +37,11 @@ function formIn(module) {
     };
 }
 
-export async function loadForm(program) {
+// `bytes`: the module as the page's early script read it.
+export async function loadForm(program, bytes) {
     if (!performance.getEntriesByName('first-contentful-paint').length)
         await new Promise(resolve => requestAnimationFrame(() => setTimeout(resolve, 0)));
-    const module = await PageModule.load('demos.wasm');
+    const module = await PageModule.instantiate(await bytes);
     module.write(program);
     if (!module.exports.openProgram())
         throw new Error(`no such program: ${program}`);

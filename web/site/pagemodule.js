@@ -4,18 +4,12 @@
 // the start and length of a view of its memory. UTF-16 code units cross as they are, a lone
 // surrogate too.
 
-// A server that sends the module under another type than application/wasm only makes it slower.
-async function compile(file) {
-    const url = new URL(file, import.meta.url);
-    const fetched = () => fetch(url, { credentials: 'same-origin' });
-    try {
-        return await WebAssembly.compileStreaming(fetched());
-    } catch {
-        const response = await fetched();
-        if (!response.ok)
-            throw new Error(`${file}: ${response.status}`);
-        return WebAssembly.compile(await response.arrayBuffer());
-    }
+// The module's bytes, beside this script.
+async function fetchModule(file) {
+    const response = await fetch(new URL(file, import.meta.url), { credentials: 'same-origin' });
+    if (!response.ok)
+        throw new Error(`${file}: ${response.status}`);
+    return response.arrayBuffer();
 }
 
 export class PageModule {
@@ -23,6 +17,13 @@ export class PageModule {
 
     // The module in `file`, beside this script.
     static async load(file) {
+        return PageModule.instantiate(await fetchModule(file));
+    }
+
+    // Compiled on the spot: the browser compiles each function when it is first called, so this
+    // takes a few milliseconds, and the first click waits for no other thread. A browser that
+    // refuses to compile a module this size on the page's thread does it in the background.
+    static async instantiate(bytes) {
         const imports = {
             env: { emscripten_notify_memory_growth() {} },
             wasi_snapshot_preview1: {
@@ -31,7 +32,13 @@ export class PageModule {
                 },
             },
         };
-        return new PageModule(await WebAssembly.instantiate(await compile(file), imports));
+        try {
+            return new PageModule(new WebAssembly.Instance(new WebAssembly.Module(bytes), imports));
+        } catch (error) {
+            if (!(error instanceof RangeError))
+                throw error;
+        }
+        return new PageModule((await WebAssembly.instantiate(bytes, imports)).instance);
     }
 
     constructor(instance) {

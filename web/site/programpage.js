@@ -5,7 +5,7 @@ import { loadForm } from './formloader.js';
 import { MessageBox } from './messagebox.js';
 import { WindowView, showLoadFailure } from './windowview.js';
 
-const form = await loadForm(document.body.dataset.program).catch(error => {
+const form = await loadForm(document.body.dataset.program, window.demosPage.moduleBytes).catch(error => {
     showLoadFailure(document);
     throw error;
 });
