@@ -26,7 +26,6 @@ const escapeHtml = text => text.replace(/[&<>"'\r\n]/g, c => `&#${c.charCodeAt(0
 // A label breaks its lines where the caption has the core's line break.
 const captionHtml = text => escapeHtml(text.split(lineBreak).join('\n'));
 
-
 // The menu entry's name and one-line description, as the desktop's menu shows them.
 // The names and icons are the desktop menu entries' (the lesson's beside its own sources).
 const lesson = 'lesson';
