@@ -2,6 +2,7 @@
 import { defineConfig } from '@playwright/test';
 import { createServer } from 'node:net';
 import { fileURLToPath } from 'node:url';
+import { launchOptions } from './tools/chromium.mjs';
 
 const site = fileURLToPath(new URL('../build-web/site', import.meta.url));
 // A free port, chosen once: the workers load this file again and inherit the choice.
@@ -24,7 +25,7 @@ export default defineConfig({
         baseURL: `http://127.0.0.1:${port}/`,
         browserName: 'chromium',
         headless: true,
-        launchOptions: { executablePath: '/usr/bin/chromium' },
+        launchOptions,
     },
     webServer: {
         command: `node tools/serve.mjs "${site}" ${port}`,

@@ -8,6 +8,7 @@ import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { launchOptions } from '../../web/tools/chromium.mjs';
 import { pageWeight } from './weight.mjs';
 
 const require = createRequire(new URL('../../web/package.json', import.meta.url));
@@ -27,7 +28,7 @@ const server = spawn(process.execPath,
     [fileURLToPath(new URL('../../web/tools/serve.mjs', import.meta.url)), site, '0'],
     { stdio: ['ignore', 'pipe', 'inherit'] });
 const url = await new Promise(resolve => server.stdout.once('data', data => resolve(String(data).trim())));
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium' });
+const browser = await chromium.launch(launchOptions);
 // A fresh context has empty caches; the worker would fetch the other pages meanwhile.
 const coldPage = async () => (await browser.newContext({ serviceWorkers: 'block' })).newPage();
 // A closed page's processes end in the background; measuring the next one meanwhile adds their

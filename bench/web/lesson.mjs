@@ -5,6 +5,7 @@
 import { spawn } from 'node:child_process';
 import { createRequire } from 'node:module';
 import { fileURLToPath } from 'node:url';
+import { launchOptions } from '../../web/tools/chromium.mjs';
 import { pageWeight } from './weight.mjs';
 
 const require = createRequire(new URL('../../web/package.json', import.meta.url));
@@ -15,7 +16,7 @@ const median = values => [...values].sort((a, b) => a - b)[values.length >> 1];
 const server = spawn(process.execPath, [fileURLToPath(new URL('../../web/tools/serve.mjs', import.meta.url)),
     fileURLToPath(new URL('../../build-web/site', import.meta.url)), '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
 const url = await new Promise(resolve => server.stdout.once('data', data => resolve(String(data).trim())));
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium' });
+const browser = await chromium.launch(launchOptions);
 try {
     const page = await (await browser.newContext({ serviceWorkers: 'block' })).newPage();
     const responses = [];

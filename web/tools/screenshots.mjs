@@ -4,11 +4,12 @@
 import { chromium } from 'playwright';
 import { mkdirSync } from 'node:fs';
 import { join, resolve } from 'node:path';
+import { launchOptions } from './chromium.mjs';
 import { defaultButton, layouts, programs } from './layouttable.mjs';
 
 const [url, folder, mode] = process.argv.slice(2);
 mkdirSync(folder, { recursive: true });
-const browser = await chromium.launch({ executablePath: '/usr/bin/chromium' });
+const browser = await chromium.launch(launchOptions);
 
 async function typicalClick(page, program) {
     await page.waitForFunction(() => window.demosPage && window.demosPage.dispatch !== null);
