@@ -37,13 +37,13 @@ const settle = () => new Promise(resolve => setTimeout(resolve, 150));
 const ready = page => page.waitForFunction(() => window.demosPage && window.demosPage.dispatch !== null);
 
 try {
-    // The static pages: each window as rendered, with its scripts and the module's preload removed.
+    // The static pages: each window as rendered, with its scripts removed.
     for (const program of programs) {
         const page = await coldPage();
         await page.goto(`${url}${program}.html`);
         await ready(page);
         const html = await page.evaluate(() => {
-            for (const element of document.querySelectorAll('script, link[href$=".wasm"]'))
+            for (const element of document.querySelectorAll('script'))
                 element.remove();
             return '<!DOCTYPE html>\n' + document.documentElement.outerHTML;
         });

@@ -1,6 +1,5 @@
 // The program's form in the WebAssembly module: the module holds the one form of the page, and its
-// functions drive it. It is compiled only once the window has painted: compiling it meanwhile held
-// the first paint up.
+// functions drive it.
 import { PageModule } from './pagemodule.js';
 
 // The form as the bridge drives it: controls by their index in the layout, texts as strings.
@@ -37,10 +36,8 @@ function formIn(module) {
     };
 }
 
-// `bytes`: the module as the page's early script read it.
+// `bytes`: the module as the page's early script read it, once the window had painted.
 export async function loadForm(program, bytes) {
-    if (!performance.getEntriesByName('first-contentful-paint').length)
-        await new Promise(resolve => requestAnimationFrame(() => setTimeout(resolve, 0)));
     const module = await PageModule.instantiate(await bytes);
     module.write(program);
     if (!module.exports.openProgram())

@@ -105,13 +105,12 @@ function programPage(program, layout) {
             throw new Error(`buildsite: ${program}: ${id} is of an unknown kind, ${control.kind}`);
         }
     }).join('\n');
-    // The early script holds up the window until it has run, and starts reading the program's
-    // module, which it finds by this link. The page's scripts are not preloaded: in measured runs
-    // on two cores, asking for them all at once held up the window's paint and answered the first
-    // click no sooner.
+    // The early script holds up the window until it has run, and reads the program's module once
+    // the window has painted. Neither the module nor the page's scripts are preloaded: in measured
+    // runs on two cores, asking for them beside the style sheets held up the window's paint, and
+    // answered the first click no sooner.
     return head(layout.caption, program, `<link rel="stylesheet" href="layout.css">
-<link rel="preload" href="demos.wasm" as="fetch" type="application/wasm" crossorigin>
-<script src="early.js"></script>
+<script src="early.js" data-module="demos.wasm"></script>
 <script type="module" src="programpage.js"></script>
 `) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}" ` +
         `data-line-break="${escapeHtml(lineBreak)}">
