@@ -13,9 +13,9 @@ export class CaptionFitter {
     #advances = new Map();
     #range;
 
-    constructor(form) {
-        this.#measure = form.ownerDocument.createElement('canvas').getContext('2d');
-        this.#range = form.ownerDocument.createRange();
+    constructor(document) {
+        this.#measure = document.createElement('canvas').getContext('2d');
+        this.#range = document.createRange();
     }
 
     fit(label) {

@@ -1,15 +1,23 @@
 // A program's page: runs the program's form from the WebAssembly module behind the window that
-// the page already shows.
+// the page already shows. Everything the first click needs is imported here, so that the browser
+// asks for it all at once: each level of imports below this one made the first click later.
+import { CaptionFitter } from './captionfit.js';
 import { FormBridge } from './formbridge.js';
-import { loadForm } from './formloader.js';
 import { MessageBox } from './messagebox.js';
+import { openForm } from './moduleform.js';
+import { PageModule } from './pagemodule.js';
 import { WindowView, showLoadFailure } from './windowview.js';
 
-const form = await loadForm(document.body.dataset.program, window.demosPage.moduleBytes).catch(error => {
-    showLoadFailure(document);
-    throw error;
-});
-new FormBridge(form, new WindowView(document), new MessageBox(document)).start();
+// The module's bytes, as the page's early script read them once the window had painted.
+const form = await window.demosPage.moduleBytes
+    .then(bytes => PageModule.instantiate(bytes))
+    .then(module => openForm(module, document.body.dataset.program))
+    .catch(error => {
+        showLoadFailure(document);
+        throw error;
+    });
+const view = new WindowView(document, new CaptionFitter(document));
+new FormBridge(form, view, new MessageBox(document)).start();
 performance.mark('program-started');
 // Not on the way to the first click: the worker that keeps the site for offline use, and after a
 // click, a link to the lesson on the same input.

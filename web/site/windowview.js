@@ -1,9 +1,10 @@
 // The window as the build wrote it into the page from the layout table: entry boxes, captions and
 // buttons by the core's names for their kinds, the button Enter presses drawn as the default, and
 // the page's words once the program has ended.
-import { CaptionFitter } from './captionfit.js';
-import { SelectionMarks } from './selectionmark.js';
-import { addCaptionTips } from './tooltips.js';
+
+// Loaded in a later task than the window's first answer, which their requests would hold up: what
+// they draw is drawn in a later frame anyway, or on hovering.
+const afterThisTask = load => new Promise(resolve => setTimeout(resolve, 0)).then(load);
 
 // No program to run: the window says so and offers nothing to press.
 export function showLoadFailure(document) {
@@ -25,14 +26,16 @@ export class WindowView {
     #toFit = new Set();
     #toMark = new Set();
 
-    constructor(document) {
+    // `fitter`: a CaptionFitter, which a caption changed by the first click needs in its next frame.
+    constructor(document, fitter) {
         const body = document.body;
         this.#document = document;
         this.#form = document.getElementById('form');
         this.#lineBreak = body.dataset.lineBreak;
         this.#defaultButton = document.getElementById(body.dataset.defaultButton);
-        this.#fitter = new CaptionFitter(this.#form);
-        this.#marks = new SelectionMarks(document);
+        this.#fitter = Promise.resolve(fitter);
+        this.#marks = afterThisTask(() => import('./selectionmark.js'))
+            .then(({ SelectionMarks }) => new SelectionMarks(document));
 
         // In the next frame: the browser scrolls a box back to its start once the focus has left.
         for (const box of this.#ofKind('TextBox'))
@@ -49,7 +52,8 @@ export class WindowView {
         };
         document.fonts.ready.then(fitAll);
         document.defaultView.addEventListener('resize', fitAll);
-        addCaptionTips(this.#form, document.getElementById('tip'));
+        afterThisTask(() => import('./tooltips.js'))
+            .then(({ addCaptionTips }) => addCaptionTips(this.#form, document.getElementById('tip')));
     }
 
     isEntryBox(name) {
@@ -138,24 +142,24 @@ export class WindowView {
         document.getElementById('restart').focus();
     }
 
-    // Each once, in the frame that draws it, once the browser has laid it out.
-    #later(pending, element, work) {
+    // Each once, in the frame that draws it, once the browser has laid it out and `drawer` has loaded.
+    #later(pending, element, drawer, draw) {
         pending.add(element);
-        if (pending.size === 1) {
-            requestAnimationFrame(() => {
-                for (const each of pending)
-                    work(each);
-                pending.clear();
-            });
-        }
+        if (pending.size > 1)
+            return;
+        drawer.then(loaded => requestAnimationFrame(() => {
+            for (const each of pending)
+                draw(loaded, each);
+            pending.clear();
+        }));
     }
 
     #markLater(box) {
-        this.#later(this.#toMark, box, pending => this.#marks.mark(pending));
+        this.#later(this.#toMark, box, this.#marks, (marks, each) => marks.mark(each));
     }
 
     #fitLater(label) {
-        this.#later(this.#toFit, label, pending => this.#fitter.fit(pending));
+        this.#later(this.#toFit, label, this.#fitter, (fitter, each) => fitter.fit(each));
     }
 
     #control(name) {

@@ -1,6 +1,5 @@
 // The program's form in the WebAssembly module: the module holds the one form of the page, and its
 // functions drive it.
-import { PageModule } from './pagemodule.js';
 
 // The form as the bridge drives it: controls by their index in the layout, texts as strings.
 function formIn(module) {
@@ -36,9 +35,8 @@ function formIn(module) {
     };
 }
 
-// `bytes`: the module as the page's early script read it, once the window had painted.
-export async function loadForm(program, bytes) {
-    const module = await PageModule.instantiate(await bytes);
+// `module`: the page's module, as instantiated.
+export function openForm(module, program) {
     module.write(program);
     if (!module.exports.openProgram())
         throw new Error(`no such program: ${program}`);
