@@ -215,6 +215,8 @@ TEST_CASE("a paste into an entry box")
         {"a negative start pastes at the start", u"12", -4, 0, u"3", u"312", 1},
         {"cut to the longest text", full, 1, 0, u"abc", u"1ab" + full.substr(1), 3},
         {"a full box takes nothing", full + u"99", 0, 0, u"abc", full + u"99", 0},
+        {"a full box takes the length of its selection", full + u"99", 0, 2, u"ab",
+         u"ab" + full.substr(2) + u"99", 2},
     };
     for (const Row &row : rows) {
         INFO(row.name);
@@ -304,4 +306,8 @@ TEST_CASE("a handler writes nothing after its message")
     CHECK_FALSE(form.click(form.commandButton(u"Command3")));
     label.setCaption(u"после щелчка");
     CHECK(label.caption() == u"после щелчка");
+    // A message outside any click is the view's own: what follows it is written.
+    form.showMessage(u"Проверьте свои данные и повторите ввод!");
+    CHECK_NOTHROW(box.setText(u"после сообщения"));
+    CHECK(box.text() == u"после сообщения");
 }
