@@ -35,6 +35,6 @@ QT_QPA_PLATFORM=offscreen LSAN_OPTIONS="suppressions=$root/sanitizer-suppression
 ctest --test-dir "$root/build-web" --output-on-failure "${timeout[@]}"
 npm ci --prefix "$root/web" --no-audit --no-fund
 (cd "$root/web" && npx --no-install playwright test)
-# The table cases, the keyboard, the message box and loading again in Debian's firefox-esr.
+# The table cases, the keyboard, the message box, loading and offline again in Debian's firefox-esr.
 (cd "$root/web" && timeout 1500 node tests/firefox/run.mjs)
 "$root/scripts/package.sh" && "$root/scripts/check-release.sh"

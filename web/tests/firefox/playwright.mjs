@@ -120,10 +120,17 @@ class Page {
         return this.raw.goto(new URL(url, settings.baseURL).href,
             { waitUntil: options.waitUntil === 'domcontentloaded' ? 'domcontentloaded' : 'load' });
     }
+    reload() { return this.raw.reload({ waitUntil: 'load' }); }
     url() { return this.raw.url(); }
     title() { return this.raw.title(); }
     evaluate(fn, arg) { return this.raw.evaluate(fn, arg); }
     waitForFunction(fn, arg) { return this.raw.waitForFunction(fn, { timeout: ActionTimeout }, arg); }
+    waitForLoadState(state) {
+        if (state !== 'networkidle')
+            throw new Error(`waitForLoadState('${state}') is not offered in Firefox`);
+        return this.raw.waitForNetworkIdle({ idleTime: 500, timeout: ActionTimeout });
+    }
+    waitForSelector(selector) { return this.raw.waitForSelector(selector, { timeout: ActionTimeout }); }
     waitForTimeout(ms) { return sleep(ms); }
     locator(selector) { return new Locator(this, selector); }
     // By the browser's own accessibility tree.
@@ -265,18 +272,40 @@ expect.poll = (read, { timeout = ExpectTimeout } = {}) => new Proxy({}, {
 const scopes = [{}];
 const Options = { viewport: ({ width, height }) => ({ width, height }) };
 
+// Its pages, and the network turned off for all of them as Playwright's context does.
+class Context {
+    constructor(raw) {
+        this.raw = raw;
+        this.pages = [];
+        this.offline = false;
+    }
+    async newPage(viewport = { width: 1280, height: 720 }) {
+        const page = new Page(await this.raw.newPage());
+        await page.raw.setViewport(viewport);
+        await page.raw.setOfflineMode(this.offline);
+        this.pages.push(page);
+        return page;
+    }
+    async setOffline(offline) {
+        this.offline = offline;
+        for (const page of this.pages)
+            await page.raw.setOfflineMode(offline);
+    }
+    close() { return this.raw.close(); }
+}
+const browserFixture = { newContext: async () => new Context(await (await browser()).createBrowserContext()) };
+
 async function run(overrides, options, body) {
-    const context = await (await browser()).createBrowserContext();
+    const context = await browserFixture.newContext();
     try {
-        const raw = await context.newPage();
-        await raw.setViewport(options.viewport ?? { width: 1280, height: 720 });
-        let use = page => body({ page, baseURL: settings.baseURL });
+        const fixtures = { context, browser: browserFixture, baseURL: settings.baseURL };
+        let use = page => body({ ...fixtures, page });
         // Playwright's order: the last extension's fixture sees the page of the one before.
         for (const override of overrides) {
             const inner = use;
             use = page => override({ page, baseURL: settings.baseURL }, inner);
         }
-        await use(new Page(raw));
+        await use(await context.newPage(options.viewport));
     } finally {
         await context.close();
     }

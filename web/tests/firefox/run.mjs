@@ -7,10 +7,11 @@ import { register } from 'node:module';
 import { after } from 'node:test';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 
-// What runs here: the table cases, the keyboard and the message box, and the window before the
-// module has loaded. The window's geometry, the phone and the offline tests stay in Chromium:
-// they need touch, a phone's screen or a service worker under Playwright's control.
-const Files = ['tables.test.mjs', 'keyboard.test.mjs', 'loading.test.mjs', 'presses.test.mjs'];
+// What runs here: the table cases, the keyboard and the message box, the window before the
+// module has loaded, and the site offline. The window's geometry and the phone stay in Chromium:
+// they need touch or a phone's screen.
+const Files = ['tables.test.mjs', 'keyboard.test.mjs', 'loading.test.mjs', 'presses.test.mjs',
+    'offline.test.mjs'];
 
 register('./hooks.mjs', import.meta.url);
 const { browser, settings } = await import('./playwright.mjs');
