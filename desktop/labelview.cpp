@@ -53,7 +53,9 @@ void LabelView::setCaption(std::u16string_view caption)
 
 QString LabelView::copiedText() const
 {
-    if (!captionFits())
+    // With nothing selected a copy takes the whole caption, as a message box's does; a shortened
+    // caption is not the label's own text where it is drawn, so it too is copied whole.
+    if (!hasSelectedText() || !captionFits())
         return text();
     // The label's document ends its paragraphs with U+2029.
     return selectedText().replace(QChar::ParagraphSeparator, u'\n');

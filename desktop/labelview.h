@@ -18,8 +18,9 @@ public:
 
     void setCaption(std::u16string_view caption);
 
-    // What a copy puts on the clipboard: the selection, or the whole caption when it is shortened
-    // (what is drawn is not the label's own text then); empty when there is nothing to copy.
+    // What a copy puts on the clipboard, its line breaks as \n: the selection, or the whole caption
+    // when nothing is selected or when it is shortened (what is drawn is not the label's own text
+    // then); empty when the caption is.
     QString copiedText() const;
     void copy() const;
     // The context menu a right click opens.

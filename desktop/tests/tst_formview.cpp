@@ -177,7 +177,8 @@ void TestFormView::labelCopies_data()
                            u"Остаток суммы 173373.35 (это еще 0.22 г.)"_s;
     QTest::newRow("a selected number") << u"Остаток 12"_s << 8 << 2 << u"12"_s << true;
     QTest::newRow("all of it") << u"Остаток 12"_s << 0 << 10 << u"Остаток 12"_s << false;
-    QTest::newRow("nothing selected") << u"Остаток 12"_s << 0 << 0 << QString() << true;
+    QTest::newRow("nothing selected copies whole")
+        << u"Остаток 12"_s << 0 << 0 << u"Остаток 12"_s << true;
     QTest::newRow("nothing to select") << QString() << 0 << 0 << QString() << false;
     QTest::newRow("a shortened caption copies whole")
         << result << 0 << 0 << QString(result).replace(toQString(Label::LineBreak), u"\n"_s)

@@ -195,6 +195,13 @@ void TestPrograms::bankByKeyboard()
     // Space on the focused button computes.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     QCOMPARE(window.caption(u"Label4"_s), result);
+    // The result selected whole and copied, with its line break as a plain one.
+    auto *label = window.view.findChild<LabelView *>(u"Label4"_s);
+    QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(1, 1));
+    QTest::keyClick(label, Qt::Key_A, Qt::ControlModifier);
+    QVERIFY(label->hasSelectedText());
+    QTest::keyClick(label, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), result);
     // Enter in a box presses Расчет; the warning leaves the result.
     QLineEdit *payment = window.box(u"Text3"_s);
     payment->setFocus();
