@@ -23,22 +23,7 @@ foreach(program IN LISTS PROGRAMS)
 endforeach()
 
 set(generated ${CMAKE_BINARY_DIR}/programs)
-file(CONFIGURE OUTPUT ${generated}/programs.h CONTENT "#pragma once
-// Made by CMake from PROGRAMS in the top CMakeLists.txt.
-
-@includes@
-#include <memory>
-#include <string_view>
-
-struct ProgramForm {
-    std::string_view name;
-    std::unique_ptr<Form> (*make)();
-};
-
-// Each program's name and a maker of its form, in the order of PROGRAMS.
-inline const ProgramForm Programs[] = {
-@entries@};
-" @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/programs.h.in ${generated}/programs.h @ONLY)
 add_library(programs INTERFACE)
 target_include_directories(programs INTERFACE ${generated})
 target_link_libraries(programs INTERFACE ${PROGRAM_FORMS})
