@@ -60,6 +60,10 @@ export class WindowView {
         return this.#control(name).dataset.kind === 'TextBox';
     }
 
+    defaultButtonName() {
+        return this.#defaultButton.id;
+    }
+
     entryText(name) {
         return this.#control(name).value;
     }
