@@ -541,7 +541,8 @@ TEST_CASE("the traces of a fixed input set are the same everywhere")
         {"Bank 5000000 12.345 600001", 0x047be3d7ab9cc140},
         {"Bank 5000000 12 600000", 0x580f03f83beb3b0d},
     };
-    for (const auto &[name, text] : dumps) {
+    for (const auto &entry : dumps) {
+        const std::string &name = entry.first, &text = entry.second;
         CAPTURE(name);
         const auto found = expected.find(name);
         const std::uint64_t hash = fnv(text);
