@@ -101,14 +101,11 @@ const editRows = [
 ];
 // Copied by the keyboard from a box of the page's own, as a user copies a column of a table.
 async function copy(page, text) {
-    await page.evaluate(() => document.body.append(Object.assign(document.createElement('textarea'), { id: 'copied' })));
+    await page.evaluate(() => {
+        document.body.append(Object.assign(document.createElement('textarea'), { id: 'copied' }));
+    });
     await page.focus('#copied');
-    const [first, ...lines] = text.split('\n');
-    await page.keyboard.type(first);
-    for (const line of lines) {
-        await page.keyboard.press('Enter');
-        await page.keyboard.type(line);
-    }
+    await page.keyboard.type(text);
     await page.keyboard.press('Control+A');
     await page.keyboard.press('Control+C');
 }
