@@ -15,6 +15,7 @@
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableView>
 
@@ -137,7 +138,7 @@ LoanPage::LoanPage(QStackedWidget *pages)
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_table->setMinimumHeight(m_table->fontMetrics().height() * 10);
+    m_table->setMinimumHeight(m_table->fontMetrics().height() * 6);
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &LoanPage::showYear);
     m_year = new QLabel(this);
@@ -151,7 +152,7 @@ LoanPage::LoanPage(QStackedWidget *pages)
     m_chart = new QChartView(this);
     m_chart->setObjectName(u"chart"_s);
     m_chart->setRenderHint(QPainter::Antialiasing);
-    m_chart->setMinimumHeight(220);
+    m_chart->setMinimumHeight(280);
     m_chart->setFocusPolicy(Qt::NoFocus);
     const lesson::LessonTexts &texts = lesson::lessonTexts();
     m_save = new QPushButton(toQString(texts.saveCsv), this);
@@ -210,7 +211,10 @@ void LoanPage::fitColumns()
 {
     // As wide as the header, the first and the last row, where the largest amounts and the
     // longest year label stand; measured without reading every year of a long loan.
-    const QFontMetrics metrics = m_table->fontMetrics();
+    // The marked last row is bold.
+    QFont bold = m_table->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
     const int padding = metrics.horizontalAdvance(u"00"_s);
     const int rows = m_model->rowCount();
     for (int column = 0; column < m_model->columnCount(); ++column) {
@@ -225,6 +229,12 @@ void LoanPage::fitColumns()
         }
         m_table->setColumnWidth(column, width);
     }
+    // A short loan's table is no higher than its rows; a long one scrolls.
+    const int fitted = m_table->horizontalHeader()->sizeHint().height() +
+                       rows * m_table->verticalHeader()->defaultSectionSize() +
+                       m_table->horizontalScrollBar()->sizeHint().height() +
+                       2 * m_table->frameWidth();
+    m_table->setMaximumHeight(std::max(fitted, m_table->minimumHeight()));
 }
 
 void LoanPage::showYear()
