@@ -11,7 +11,7 @@ class QLineEdit;
 class QStackedWidget;
 class SortPage;
 
-// «Разбор»: a sort, the comparison of the sorts or the loan, step by step, from the programs' own
+// The lesson: a sort, the comparison of the sorts or the loan, step by step, from the programs' own
 // forms, drawn as the lesson's model says. Its choices are the build's programs; its own entry box
 // gives the sorts their numbers; the loan page has the loan window's boxes.
 class LessonWindow : public QWidget {

@@ -184,7 +184,7 @@ void TestLessonWindow::sortStep()
 }
 
 // The focus starts where the keys work; each key makes the player's move wherever the focus is,
-// but where a box needs the key; Space after «Вперёд» plays, and Play at the end starts again.
+// but where a box needs the key; Space after the forward button plays, and Play at the end starts again.
 void TestLessonWindow::keys()
 {
     Lesson lesson;
@@ -208,7 +208,7 @@ void TestLessonWindow::keys()
         QVERIFY2(lesson.step() == move.step, move.key);
     }
 
-    // «Разобрать» by mouse: the first → steps.
+    // The run button clicked: the first → steps.
     QTest::mouseClick(lesson.find<QPushButton>(u"run"_s), Qt::LeftButton);
     lesson.find<QPushButton>(u"run"_s)->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
@@ -227,7 +227,7 @@ void TestLessonWindow::keys()
     QCOMPARE(lesson.step(), last);
     QVERIFY(box->text().startsWith(u' '));
 
-    // Play at the last step starts again from 0; Space after «Вперёд» plays, and pauses.
+    // Play at the last step starts again from 0; Space after the forward button plays, and pauses.
     auto *play = lesson.find<QPushButton>(u"play"_s);
     QTest::mouseClick(play, Qt::LeftButton);
     QCOMPARE(lesson.step(), 0);
@@ -385,7 +385,7 @@ void TestLessonWindow::loan()
     }
 }
 
-// «Сохранить CSV…» asks where and writes the lesson's CSV there.
+// The save button asks where and writes the lesson's CSV there.
 void TestLessonWindow::savesCsv()
 {
     Lesson lesson(u"#program=Bank"_s);
