@@ -184,7 +184,8 @@ void TestLessonWindow::sortStep()
 }
 
 // The focus starts where the keys work; each key makes the player's move wherever the focus is,
-// but where a box needs the key; Space after the forward button plays, and Play at the end starts again.
+// but where a box needs the key; Space after the forward button plays, and Play at the end starts
+// again.
 void TestLessonWindow::keys()
 {
     Lesson lesson;
