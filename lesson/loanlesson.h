@@ -96,7 +96,7 @@ public:
 
 private:
     LoanTrace m_trace;
-    double m_interestPaid = 0;
+    double m_interestPaid = 0, m_paid = 0;
 };
 
 } // namespace lesson

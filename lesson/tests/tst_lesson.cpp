@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <map>
 #include <random>
 
 using namespace lesson;
@@ -215,23 +216,16 @@ std::string replay(const SortTrace &trace)
     return {};
 }
 
-// FNV-1a, over the bytes of everything a trace holds.
-struct Hash {
+// FNV-1a, over the bytes of a dump.
+std::uint64_t fnv(std::string_view text)
+{
     std::uint64_t value = 14695981039346656037u;
-    void add(std::uint64_t number)
-    {
-        for (int i = 0; i < 8; ++i) {
-            value ^= (number >> (8 * i)) & 0xFF;
-            value *= 1099511628211u;
-        }
+    for (const char c : text) {
+        value ^= static_cast<unsigned char>(c);
+        value *= 1099511628211u;
     }
-    void add(std::u16string_view text)
-    {
-        add(text.size());
-        for (const char16_t c : text)
-            add(c);
-    }
-};
+    return value;
+}
 
 const std::u16string TableInputs[] = {
     u"5 3 8 1 9 2 7 4 10 6",
@@ -446,51 +440,114 @@ TEST_CASE("the loan as CSV for a Russian spreadsheet")
     }
 }
 
-// The same traces, byte for byte, natively and in WebAssembly.
-TEST_CASE("the traces of a fixed input set hash alike everywhere")
+// Everything a trace holds, a line a step.
+std::string dump(const SortTrace &trace)
 {
-    Hash hash;
-    for (const std::u16string &input : TableInputs) {
-        for (const Method method : Methods) {
-            const SortTrace trace = traceSort(method, input);
-            for (const auto *text : {&trace.label1, &trace.label2, &trace.error})
-                hash.add(*text);
-            for (const SortStep &step : trace.steps) {
-                hash.add(static_cast<std::uint64_t>(step.kind));
-                hash.add(step.line);
-                for (const int slot : step.slots)
-                    hash.add(slot);
-                hash.add(step.resultSlot);
-                hash.add(step.outcome);
-                hash.add(step.comparisons);
-                hash.add(step.swaps);
-                hash.add(step.smaller);
-                hash.add(step.sentence);
-                for (const auto &text : step.elements)
-                    hash.add(text);
-                for (const auto &text : step.results)
-                    hash.add(text);
-            }
+    std::string text = utf8(trace.label1 + u"|" + trace.label2 + u"|" + trace.error) + "\n";
+    for (const SortStep &step : trace.steps) {
+        text += std::to_string(static_cast<int>(step.kind)) + ' ' + std::to_string(step.line);
+        for (const int slot : step.slots)
+            text += ' ' + std::to_string(slot);
+        for (const long number : {long{step.resultSlot}, long{step.outcome}, step.comparisons,
+                                  step.swaps, step.smaller, long{step.place}, long{step.found}})
+            text += ' ' + std::to_string(number);
+        std::u16string texts = u" " + step.sentence + u" |";
+        for (const auto &number : step.elements)
+            texts += u" " + number;
+        texts += u" |";
+        for (const auto &number : step.results)
+            texts += u" " + number;
+        text += utf8(texts) + '\n';
+    }
+    return text;
+}
+
+std::string dump(const LoanTrace &trace)
+{
+    std::string text = utf8(trace.caption + u"|" + trace.message) + "\n";
+    for (const LoanYear &year : trace.years) {
+        for (const double number : {year.owedAtStart, year.interest, year.owedAtEnd}) {
+            // The bits of the number (no std::bit_cast in the WebAssembly build's library).
+            std::uint64_t bits;
+            std::memcpy(&bits, &number, sizeof bits);
+            char hex[20];
+            std::snprintf(hex, sizeof hex, "%016" PRIx64, bits);
+            text += utf8(formatAmount(number)) + ' ' + hex + ' ';
         }
+        text += '\n';
+    }
+    return text + loanCsv(trace);
+}
+
+// The same traces, byte for byte, natively and in WebAssembly: each trace's dump is hashed, and a
+// trace that differs is named and printed, so the two builds' outputs show what differs.
+TEST_CASE("the traces of a fixed input set are the same everywhere")
+{
+    std::vector<std::pair<std::string, std::string>> dumps;
+    int n = 0;
+    for (const std::u16string &input : TableInputs) {
+        for (const Method method : Methods)
+            dumps.emplace_back(utf8(methodProgram(method)) + " " + std::to_string(n),
+                               dump(traceSort(method, input)));
+        ++n;
     }
     for (const auto &[amount, rate, payment] :
          {std::array<std::u16string, 3>{u"5000000", u"12", u"800000"},
           {u"5000000", u"12.345", u"600001"},
-          {u"5000000", u"12", u"600000"}}) {
-        const LoanTrace trace = traceLoan(amount, rate, payment);
-        for (const LoanYear &year : trace.years) {
-            for (const double number : {year.owedAtStart, year.interest, year.owedAtEnd}) {
-                // The bits of the number (no std::bit_cast in the WebAssembly build's library).
-                std::uint64_t bits;
-                std::memcpy(&bits, &number, sizeof bits);
-                hash.add(bits);
-                hash.add(formatAmount(number));
-            }
-        }
-        hash.add(trace.caption);
-        hash.add(trace.message);
-        hash.add(loanCsv(trace).size());
+          {u"5000000", u"12", u"600000"}})
+        dumps.emplace_back("Bank " + utf8(amount + u" " + rate + u" " + payment),
+                           dump(traceLoan(amount, rate, payment)));
+    const std::map<std::string, std::uint64_t> expected{
+        {"pickmin 0", 0x2d206da16a72ce31},
+        {"pairswap 0", 0xfb4819723fa4b96e},
+        {"tally 0", 0xea8c9c430975fa28},
+        {"pickmin 1", 0x330b446059edc308},
+        {"pairswap 1", 0x65f8fc67c91ebb35},
+        {"tally 1", 0x7c5ed573c3b8c9ea},
+        {"pickmin 2", 0xebe46d7a744da63f},
+        {"pairswap 2", 0x1da49cadf7aec1e7},
+        {"tally 2", 0xfd02740118069a14},
+        {"pickmin 3", 0xbb97e7b3744e67eb},
+        {"pairswap 3", 0x14062c4040011870},
+        {"tally 3", 0x3c96b7c009eb81e4},
+        {"pickmin 4", 0x79fc9871c917233f},
+        {"pairswap 4", 0xadcc84cff1ae746c},
+        {"tally 4", 0x90c23fe6ad7c6efb},
+        {"pickmin 5", 0xcbedd53873fc373f},
+        {"pairswap 5", 0x4bd0ae2943f5a3a0},
+        {"tally 5", 0x80fae3db94887826},
+        {"pickmin 6", 0xe342e7bcefd66608},
+        {"pairswap 6", 0xdd662d6aff78c576},
+        {"tally 6", 0x90effa0e663e1a1d},
+        {"pickmin 7", 0xfeb652125a5786a5},
+        {"pairswap 7", 0xdd662d6aff78c576},
+        {"tally 7", 0xe347b240ef38a8fb},
+        {"pickmin 8", 0x5ff36f82ec42cf7e},
+        {"pairswap 8", 0x84fbe3a4ba079cad},
+        {"tally 8", 0x5ec680ba31852631},
+        {"pickmin 9", 0xaef2c8dc5f3eda5a},
+        {"pairswap 9", 0x6c5cb61b8cd1c931},
+        {"tally 9", 0xbac95ef7245eac88},
+        {"pickmin 10", 0xa3ab10b25b79a522},
+        {"pairswap 10", 0x731cd5079308d244},
+        {"tally 10", 0xb6f0a6619b44d428},
+        {"pickmin 11", 0x678ddb18e2528689},
+        {"pairswap 11", 0xcea26446be649870},
+        {"tally 11", 0x22f4810f49abfa50},
+        {"pickmin 12", 0xdb9a770f3a0aeea5},
+        {"pairswap 12", 0x3ab9e8a7aec4c546},
+        {"tally 12", 0x50c6e5a5a5a15161},
+        {"Bank 5000000 12 800000", 0x8e04bcba1344d6b2},
+        {"Bank 5000000 12.345 600001", 0x047be3d7ab9cc140},
+        {"Bank 5000000 12 600000", 0x580f03f83beb3b0d},
+    };
+    for (const auto &entry : dumps) {
+        const std::string &name = entry.first, &text = entry.second;
+        CAPTURE(name);
+        const auto found = expected.find(name);
+        const std::uint64_t hash = fnv(text);
+        if (found == expected.end() || found->second != hash)
+            std::printf("%s: %016" PRIx64 "\n%s\n", name.c_str(), hash, text.c_str());
+        CHECK((found != expected.end() && found->second == hash));
     }
-    std::printf("hash of the traces: %016" PRIx64 "\n", hash.value);
-    CHECK(hash.value == 0xd82b0e5b9a886397);
 }

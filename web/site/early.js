@@ -72,7 +72,10 @@
             return;
         event.preventDefault();
         box.focus();
+        // The selection set on either side makes the paste an undo step of its own.
+        box.setSelectionRange(box.selectionStart, box.selectionEnd);
         document.execCommand('insertText', false, text.replace(/\r\n|\r|\n/g, '\u2028'));
+        box.setSelectionRange(box.selectionStart, box.selectionEnd);
     }
     document.addEventListener('paste', function (event) {
         keepLineBreaks(event, event.clipboardData);

@@ -1,6 +1,7 @@
 // Between the window and the program's form in the module. As the desktop's window does, it hands
 // typing, selections, clicks and Enter to the form and, after each, shows once what the handler
 // changed. Messages wait for the click to return; clicks wait for the message box to close.
+// Each answered click or Enter is announced once, whatever key, button or early press caused it.
 
 export class FormBridge {
     #form;
@@ -11,6 +12,9 @@ export class FormBridge {
     #actions = [];
     #messages = [];
     #title;
+    #listeners = [];
+    // The last answer by each button, latest last, for a listener that comes later.
+    #answered = new Map();
 
     constructor(form, view, messageBox) {
         this.#form = form;
@@ -52,6 +56,16 @@ export class FormBridge {
         });
     }
 
+    // listener({ button, texts }): the button pressed (Enter's default included) and the entry
+    // boxes' texts as the form read them, by name. A listener added later hears at once the last
+    // answer by each button, in the order they came: a page loads its listeners after the
+    // presses made before it had loaded were answered.
+    onAnswered(listener) {
+        this.#listeners.push(listener);
+        for (const answer of this.#answered.values())
+            listener(answer);
+    }
+
     #sendText(box, text) {
         const form = this.#form;
         const kept = form.setText(box.index, text);
@@ -75,14 +89,22 @@ export class FormBridge {
     #answer(action) {
         const form = this.#form;
         this.#takeBoxes(action.boxes);
+        const texts = new Map(this.#controls.filter(control => control.isEntryBox)
+            .map(box => [box.name, box.known]));
+        let pressed = null;
         if (action.kind === 'click') {
             const button = this.#byName.get(action.id);
-            if (button)
+            if (button) {
+                pressed = button.name;
                 form.click(button.index);
+            }
         } else {
+            pressed = this.#view.defaultButtonName();
             form.pressDefaultButton();
         }
         this.#refresh();
+        if (pressed)
+            this.#announce({ button: pressed, texts });
         for (let i = 0; i < form.messageCount(); ++i)
             this.#messages.push(form.message(i));
         form.clearMessages();
@@ -90,6 +112,13 @@ export class FormBridge {
             this.#actions.length = 0;
             this.#view.setEnded();
         }
+    }
+
+    #announce(answer) {
+        this.#answered.delete(answer.button);
+        this.#answered.set(answer.button, answer);
+        for (const listener of this.#listeners)
+            listener(answer);
     }
 
     #refresh() {

@@ -1,13 +1,11 @@
-// Under a program's window, once its default button has been pressed (a click or Enter in a box):
-// a link to the lesson with the entry boxes' texts of that moment.
+// Under a program's window, once its default button has been pressed (a click or Enter in a box,
+// before the page had loaded too): a link to the lesson with the entry boxes' texts that press read.
 import { formatFragment, loanKeys } from './lessonstate.js';
 
 const program = document.body.dataset.program;
 const defaultButton = document.body.dataset.defaultButton;
-const boxes = () => [...document.querySelectorAll('#form input')].map(box => box.value);
 
-function show() {
-    const texts = boxes();
+function show(texts) {
     // The loan's boxes in the window's tab order, as the lesson page names them.
     const state = program === 'Bank'
         ? { program, ...Object.fromEntries(loanKeys.map((key, index) => [key, texts[index]])) }
@@ -25,12 +23,10 @@ function show() {
     link.href = `lesson.html${formatFragment(state)}`;
 }
 
-document.addEventListener('click', event => {
-    if (event.target.closest?.(`#form #${defaultButton}`))
-        show();
-});
-document.addEventListener('keydown', event => {
-    if (event.key === 'Enter' && event.target.matches?.('#form input') && !event.isComposing &&
-        !event.altKey && !event.ctrlKey && !event.metaKey && !event.shiftKey)
-        show();
-});
+// `bridge`: the window's FormBridge, which announces each answered press.
+export function followAnswers(bridge) {
+    bridge.onAnswered(({ button, texts }) => {
+        if (button === defaultButton)
+            show([...document.querySelectorAll('#form input')].map(box => texts.get(box.id)));
+    });
+}

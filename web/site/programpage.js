@@ -17,9 +17,10 @@ const form = await window.demosPage.moduleBytes
         throw error;
     });
 const view = new WindowView(document, new CaptionFitter(document));
-new FormBridge(form, view, new MessageBox(document)).start();
+const bridge = new FormBridge(form, view, new MessageBox(document));
+bridge.start();
 performance.mark('program-started');
 // Not on the way to the first click: the worker that keeps the site for offline use, and after a
 // click, a link to the lesson on the same input.
 import('./register.js');
-import('./lessonlink.js');
+import('./lessonlink.js').then(({ followAnswers }) => followAnswers(bridge));

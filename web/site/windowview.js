@@ -60,6 +60,10 @@ export class WindowView {
         return this.#control(name).dataset.kind === 'TextBox';
     }
 
+    defaultButtonName() {
+        return this.#defaultButton.id;
+    }
+
     entryText(name) {
         return this.#control(name).value;
     }
@@ -80,11 +84,16 @@ export class WindowView {
                     return;
                 event.preventDefault();
                 box.focus();
-                const piece = handler(box.id, box.value, box.selectionStart, box.selectionEnd, pasted);
+                const { selectionStart: start, selectionEnd: end } = box;
+                const piece = handler(box.id, box.value, start, end, pasted);
+                // Set on either side of the edit, the selection keeps the browser from joining the
+                // edit to the typing before or after it: each is undone on its own.
+                box.setSelectionRange(start, end);
                 if (piece)
                     this.#document.execCommand('insertText', false, piece);
-                else if (box.selectionStart !== box.selectionEnd)
+                else if (start !== end)
                     this.#document.execCommand('delete');
+                box.setSelectionRange(box.selectionStart, box.selectionEnd);
             };
             box.addEventListener('paste', event => insert(event, event.clipboardData));
             box.addEventListener('drop', event => insert(event, event.dataTransfer));

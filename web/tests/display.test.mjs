@@ -201,10 +201,12 @@ for (const [name, text, [start, end], scrolled] of markRows) {
 // A caption that does not fit shows what the desktop's shows for the same caption: the lines that
 // fit whole, the last shortened by words until it and «…» fit, measured as the desktop measures.
 const tallyNumbers = '-1e-320 1.23456789012345678 2147483648 5 5 5';
-// [width, entered, how the shortened caption ends]
+// [name, width, entered, how the shortened caption ends]
 const shortenedRows = [
-    [1024, tallyNumbers, '  2147483648  5…'],
-    [360, tallyNumbers, '  2147483648  5…'],
+    ['numbers of every kind', 1024, tallyNumbers, '  2147483648  5…'],
+    ['numbers of every kind', 360, tallyNumbers, '  2147483648  5…'],
+    ['a last line that fits only without «…»', 1024,
+        '36966187 -471522788 732398 811335 724883 71506362344 -121602 284586 5 6249259', '  724883…'],
 ];
 // tally's first caption after a click, once shortened.
 async function shortenedCaption(page, entered) {
@@ -215,8 +217,8 @@ async function shortenedCaption(page, entered) {
     await expect(label).toHaveAttribute('data-short', /…$/);
     return label;
 }
-for (const [width, entered, ending] of shortenedRows) {
-    test(`at ${width} pixels a caption is shortened as on the desktop`, async ({ page }) => {
+for (const [name, width, entered, ending] of shortenedRows) {
+    test(`at ${width} pixels a caption is shortened as on the desktop: ${name}`, async ({ page }) => {
         await page.setViewportSize({ width, height: 640 });
         const label = await shortenedCaption(page, entered);
         const short = await label.getAttribute('data-short');

@@ -83,3 +83,55 @@ test('accessible names and live regions', async ({ page }) => {
     expect(layouts.pickmin.written).toEqual(['Label1', 'Label2']);
     expect(layouts.Bank.written).toEqual(['Label4']);
 });
+
+// Each paste, drop and run of typing is an undo step of its own, as in a plain entry box, and
+// redo brings them back: [name, text copied first, steps: a press, `type TEXT`, `paste` (of the
+// copied text) or `drop TEXT`, with the box's text after it].
+const editRows = [
+    ['a paste between typing', '7 2 5', [
+        ['type 1 ', '1 '], ['paste', '1 7 2 5'], ['type 9', '1 7 2 59'],
+        ['Control+Z', '1 7 2 5'], ['Control+Z', '1 '], ['Control+Z', ''],
+        ['Control+Shift+Z', '1 '], ['Control+Y', '1 7 2 5'], ['Control+Shift+Z', '1 7 2 59'],
+    ]],
+    ['pastes and a drop in a row', '1\n2', [
+        ['paste', '1 2'], ['paste', '1 21 2'], ['drop  3', '1 21 2 3'],
+        ['Control+Z', '1 21 2'], ['Control+Z', '1 2'], ['Control+Y', '1 21 2'], ['Control+Z', '1 2'],
+        ['Control+Z', ''],
+    ]],
+];
+// Copied by the keyboard from a box of the page's own, as a user copies a column of a table.
+async function copy(page, text) {
+    await page.evaluate(() => {
+        document.body.append(Object.assign(document.createElement('textarea'), { id: 'copied' }));
+    });
+    await page.focus('#copied');
+    await page.keyboard.type(text);
+    await page.keyboard.press('Control+A');
+    await page.keyboard.press('Control+C');
+}
+// As the browser delivers a drop, at the box's selection.
+const drop = (page, text) => page.locator('#Text1').evaluate((box, text) => {
+    const data = new DataTransfer();
+    data.setData('text/plain', text);
+    box.dispatchEvent(new DragEvent('drop', { bubbles: true, cancelable: true, dataTransfer: data }));
+}, text);
+
+for (const [name, copied, steps] of editRows) {
+    test(`undo and redo step by step: ${name}`, async ({ page }) => {
+        await openProgram(page, 'pickmin');
+        await copy(page, copied);
+        await page.focus('#Text1');
+        for (const [step, after] of steps) {
+            const [how, ...words] = step.split(' ');
+            if (how === 'type')
+                await page.keyboard.type(words.join(' '));
+            else if (how === 'paste')
+                await page.keyboard.press('Control+V');
+            else if (how === 'drop')
+                await drop(page, words.join(' '));
+            else
+                await page.keyboard.press(how);
+            expect(await page.inputValue('#Text1'), step).toBe(after);
+        }
+    });
+}

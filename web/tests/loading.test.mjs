@@ -21,6 +21,8 @@ test('Bank: a click and an Enter made before the module is ready are answered in
     await page.keyboard.press('Escape');
     await expect(page.locator('#message')).toBeHidden();
     expect(await page.evaluate(() => document.activeElement.id)).toBe('Text3');
+    // The link to the lesson follows the last of them.
+    await expect(page.locator('#lessonLink')).toHaveAttribute('href', /&payment=600000$/);
 });
 
 test('pickmin: text typed before the module is ready is what the first click reads', async ({ page }) => {

@@ -86,7 +86,8 @@ for (const [name, program, presses, kept, messages] of rows) {
     });
 }
 
-// The desktop's entry box presses the default button on Enter whatever modifier is held.
+// The desktop's entry box presses the default button on Enter whatever modifier is held; the
+// link to the lesson of that press follows.
 for (const modifier of ['Shift', 'Control', 'Alt', 'Meta']) {
     test(`${modifier}+Enter in a box does what Enter does`, async ({ page }) => {
         await openProgram(page, 'Bank');
@@ -95,9 +96,14 @@ for (const modifier of ['Shift', 'Control', 'Alt', 'Meta']) {
         await page.press('#Text2', 'Enter');
         const answer = await page.textContent('#Label4');
         expect(answer).not.toBe(before);
-        await page.evaluate(() => { document.getElementById('Label4').textContent = ''; });
+        await page.evaluate(() => {
+            document.getElementById('Label4').textContent = '';
+            document.getElementById('lessonLink').remove();
+        });
+        await page.fill('#Text2', '00');
         await page.press('#Text2', `${modifier}+Enter`);
         await expect(page.locator('#Label4')).toHaveText(answer);
         await expect(page.locator('#message')).toBeHidden();
+        await expect(page.locator('#lessonLink')).toHaveAttribute('href', /&rate=00&/);
     });
 }

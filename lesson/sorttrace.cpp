@@ -1,18 +1,14 @@
-#include "lesson.h"
+#include "sorttrace.h"
 
-#include "bankform.h"
 #include "conversions.h"
+#include "lessontext.h"
 #include "pairswapform.h"
 #include "pickminform.h"
 #include "programs.h"
 #include "runtimeerror.h"
 #include "tallyform.h"
-#include "utf8.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
-#include <map>
 #include <stdexcept>
 
 namespace lesson {
@@ -21,55 +17,10 @@ namespace {
 
 using Kind = SortStep::Kind;
 
-std::u16string trimmed(std::u16string_view text)
-{
-    const auto first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos)
-        return {};
-    return std::u16string(text.substr(first, text.find_last_not_of(u' ') - first + 1));
-}
-
 // A number as the window's captions write it, without the blanks around it.
 std::u16string shown(const NumericValue &number)
 {
     return trimmed(numberToText(number));
-}
-
-std::u16string count(long number)
-{
-    if (number < 0 || number > 999)
-        return trimmed(integerText(static_cast<std::int32_t>(number)));
-    // The counts and slots of a sort, without a round through the runtime's conversion.
-    std::u16string digits;
-    do {
-        digits.insert(digits.begin(), char16_t(u'0' + number % 10));
-        number /= 10;
-    } while (number != 0);
-    return digits;
-}
-
-// The Russian word for `number` things: one, a few (2 to 4) or many.
-std::u16string_view plural(long number, std::u16string_view one, std::u16string_view few,
-                           std::u16string_view many)
-{
-    const long tens = number % 100, units = number % 10;
-    if (tens >= 11 && tens <= 14)
-        return many;
-    if (units == 1)
-        return one;
-    return units >= 2 && units <= 4 ? few : many;
-}
-
-std::u16string concat(std::initializer_list<std::u16string_view> pieces)
-{
-    std::size_t size = 0;
-    for (const auto piece : pieces)
-        size += piece.size();
-    std::u16string text;
-    text.reserve(size);
-    for (const auto piece : pieces)
-        text.append(piece);
-    return text;
 }
 
 // The lines steps point at; the numbers are 1-based positions in methodLines.
@@ -120,6 +71,7 @@ public:
                 compareSmallest(slot, other, outcome);
             return;
         case Method::PairSwap:
+            m_place = m_passes + 1;
             add(Kind::Compare, Line::SwapCompare, {slot, other}, outcome,
                 say(u"Сравниваем соседей ", Slot{slot}, u" и ", Slot{other},
                     outcome ? u": левое больше — меняем их местами."
@@ -127,6 +79,7 @@ public:
             return;
         case Method::Tally:
             m_smaller += outcome;
+            m_place = other;
             add(Kind::Compare, Line::TallyCompare, {slot, other}, outcome,
                 say(u"Сравниваем ", Slot{slot}, u" с ", Slot{other},
                     outcome ? u": меньше — меньших, чем " : u": не меньше — меньших, чем ",
@@ -142,9 +95,23 @@ public:
         const std::u16string &element = m_elementTexts[slot - 1];
         const std::u16string &stored = m_resultTexts[resultSlot - 1];
         std::u16string sentence;
+        if (m_trace.method == Method::PickMin)
+            m_transfers = resultSlot;
+        m_place = m_trace.method == Method::PickMin ? resultSlot : slot;
+        m_found = slot;
         if (m_trace.method == Method::PickMin) {
             sentence = say(u"Наименьшее — ", Slot{slot}, u": переносим его на место ", resultSlot,
                            u" результата.");
+            // Once every slot holds the largest number, the lowest slot goes first, and that is
+            // a mark: the largest number's own slot is never taken.
+            if (m_used[slot - 1])
+                sentence += say(u" В ячейке ", slot,
+                                u" не исходное число, а метка использованной ячейки — копия "
+                                u"наибольшего. Теперь во всех ячейках наибольшее число ",
+                                element,
+                                u" (метки и само число), а из равных берётся ячейка с меньшим "
+                                u"номером: переносится метка, и в результат попадает то же "
+                                u"число.");
         } else {
             sentence = say(u"Записываем ", element, u" на место ", resultSlot, u" результата.");
             if (m_written[resultSlot - 1])
@@ -163,6 +130,7 @@ public:
     void swapped(int slot) override
     {
         ++m_swaps;
+        m_place = m_passes + 1;
         std::swap(m_elementTexts[slot - 1], m_elementTexts[slot]);
         add(Kind::Swap, Line::SwapSwap, {slot, slot + 1}, false,
             say(u"Меняем местами: в ячейке ", slot, u" теперь ", m_elementTexts[slot - 1],
@@ -173,6 +141,7 @@ public:
     {
         m_elementTexts[slot - 1] = elementText(slot);
         m_used[slot - 1] = true;
+        m_found = slot;
         add(Kind::MarkUsed, Line::PickMark, {slot}, false,
             say(u"Записываем в ячейку ", slot, u" наибольшее число ", m_elementTexts[slot - 1],
                 u": ячейка помечена как использованная."));
@@ -181,6 +150,7 @@ public:
     void counted(int slot, int smaller) override
     {
         m_smaller = smaller;
+        m_place = slot;
         add(Kind::Count, Line::TallyCount, {slot}, false,
             say(u"Меньших, чем ", Slot{slot}, u", — ", smaller, u": его место в результате ",
                 smaller + 1, u"."));
@@ -189,6 +159,7 @@ public:
     void passEnded(int passSwaps) override
     {
         ++m_passes;
+        m_place = static_cast<int>(m_passes);
         std::u16string sentence =
             passSwaps == 0
                 ? say(u"Проход ", m_passes,
@@ -236,6 +207,7 @@ private:
         const int largest = m_largestSlot;
         if (larger)
             m_largestSlot = slot;
+        m_found = m_largestSlot;
         add(Kind::Compare, Line::PickLargest, {slot, largest}, larger,
             say(u"Сравниваем ", Slot{slot}, u" с наибольшим найденным ", Slot{largest},
                 larger ? u": больше — наибольшим становится "
@@ -246,12 +218,24 @@ private:
 
     void compareSmallest(int slot, int smallest, bool smaller)
     {
+        m_place = m_transfers + 1;
+        m_found = smaller ? slot : smallest;
+        // The search starts from slot 1 as the smallest found, so slot 1 meets itself first.
+        if (slot == smallest) {
+            add(Kind::Compare, Line::PickSmallest, {slot, smallest}, smaller,
+                say(u"Поиск наименьшего для места ", long{m_place},
+                    u" начинается с ячейки 1 как с наименьшего найденного, поэтому сначала она "
+                    u"сравнивается сама с собой: ",
+                    Slot{slot}, u" не меньше самого себя — наименьшим остаётся ",
+                    m_elementTexts[slot - 1], u"."));
+            return;
+        }
         add(Kind::Compare, Line::PickSmallest, {slot, smallest}, smaller,
             say(u"Сравниваем ", Slot{slot}, u" с наименьшим найденным ", Slot{smallest},
                 smaller ? u": меньше — наименьшим становится "
                         : u": не меньше — наименьшим "
                           u"остаётся ",
-                m_elementTexts[(smaller ? slot : smallest) - 1], u"."));
+                m_elementTexts[m_found - 1], u"."));
     }
 
     void add(Kind kind, int line, std::vector<int> slots, bool outcome, std::u16string sentence,
@@ -259,7 +243,7 @@ private:
     {
         m_trace.steps.push_back(SortStep{kind, line, std::move(slots), resultSlot, outcome,
                                          m_comparisons, m_swaps, m_smaller, std::move(sentence),
-                                         m_elementTexts, m_resultTexts});
+                                         m_elementTexts, m_resultTexts, m_place, m_found});
     }
 
     SortTrace &m_trace;
@@ -275,6 +259,9 @@ private:
     long m_smaller = 0;
     long m_passes = 0;
     int m_largestSlot = 1;
+    int m_transfers = 0; // pickmin's places filled
+    int m_place = 0;
+    int m_found = 0;
 };
 
 template<class Program>
@@ -297,76 +284,6 @@ SortTrace traceWith(Method method, std::u16string_view input)
     trace.label1 = form.Label1.caption();
     trace.label2 = form.Label2.caption();
     return trace;
-}
-
-// What the year loop reports, as rows of plain numbers: a long loan keeps no texts.
-class YearRecorder final : public LoanRecorder {
-public:
-    explicit YearRecorder(LoanTrace &trace)
-        : m_trace(trace)
-    {
-    }
-
-    bool hasFinished() const { return m_finished; }
-
-    void started(const NumericValue &amount, const NumericValue &,
-                 const NumericValue &payment) override
-    {
-        m_owed = amount.toDouble();
-        m_payment = payment.toDouble();
-    }
-
-    void yearComputed(const NumericValue &interest, const NumericValue &owed) override
-    {
-        const double owedAtEnd = owed.toDouble();
-        m_trace.years.push_back(LoanYear{static_cast<int>(m_trace.years.size()) + 1, m_owed,
-                                         interest.toDouble(), m_payment, owedAtEnd});
-        m_owed = owedAtEnd;
-    }
-
-    void finished(const NumericValue &remainder, const NumericValue &share) override
-    {
-        m_finished = true;
-        m_trace.remainder = remainder.toDouble();
-        m_trace.share = share.toDouble();
-    }
-
-private:
-    LoanTrace &m_trace;
-    double m_owed = 0;
-    double m_payment = 0;
-    bool m_finished = false;
-};
-
-// Where the sort of `trace` stopped with an error while reading, the first number of its source
-// that a single cannot hold.
-std::u16string beyondSingles(const SortTrace &trace)
-{
-    for (const std::u16string &text : trace.startElements) {
-        if (std::abs(textToNumber(text)) > std::numeric_limits<float>::max())
-            return text;
-    }
-    return {};
-}
-
-// tally's groups of equal numbers, from the counts its own code made: equal numbers have equal
-// counts of smaller ones, different numbers different counts.
-std::u16string repeatedNumbers(const SortTrace &tally)
-{
-    std::map<long, std::pair<int, int>> groups; // count of smaller -> first slot, how many
-    for (const SortStep &step : tally.steps) {
-        if (step.kind == Kind::Count)
-            ++groups.try_emplace(step.smaller, step.slots.front(), 0).first->second.second;
-    }
-    std::u16string list;
-    for (const auto &[smaller, group] : groups) {
-        if (group.second < 2)
-            continue;
-        list += concat({list.empty() ? u"" : u", ", tally.startElements[group.first - 1],
-                        u" встречается ", count(group.second), u" ",
-                        plural(group.second, u"раз", u"раза", u"раз")});
-    }
-    return list;
 }
 
 // The programs are known by their forms' classes; their names are the build's.
@@ -451,110 +368,6 @@ SortTrace traceSort(Method method, std::u16string_view input)
         break;
     }
     return traceWith<TallyForm>(method, input);
-}
-
-std::u16string compareNote(const SortTrace &pickmin, const SortTrace &pairswap,
-                           const SortTrace &tally)
-{
-    if (pickmin.resultLine() == pairswap.resultLine() &&
-        pairswap.resultLine() == tally.resultLine())
-        return {};
-    // pairswap stores singles as it reads; the others store doubles and make singles only of
-    // the results.
-    if (!pairswap.error.empty() && pairswap.steps.empty() && !pickmin.steps.empty()) {
-        return concat({u"pairswap хранит числа с одинарной точностью уже при вводе, и ",
-                       beyondSingles(pickmin),
-                       u" в неё не помещается: он останавливается с ошибкой, не начав "
-                       u"сортировку, а pickmin и tally читают число с двойной точностью и "
-                       u"останавливаются, только когда переносят его в результат одинарной "
-                       u"точности."});
-    }
-    if (const std::u16string repeated = repeatedNumbers(tally); !repeated.empty()) {
-        return concat({u"tally ставит равные числа на одно место, и места после них остаются "
-                       u"нулями (",
-                       repeated, u"), а pickmin и pairswap переносят каждое число."});
-    }
-    return u"Результаты различаются, хотя числа на входе одни и те же.";
-}
-
-LoanTrace traceLoan(std::u16string_view amount, std::u16string_view rate,
-                    std::u16string_view payment)
-{
-    BankForm bank;
-    LoanTrace trace;
-    YearRecorder recorder(trace);
-    bank.setRecorder(&recorder);
-    bank.setPresenter(
-        [&trace](const std::u16string &prompt, const std::u16string &) { trace.message = prompt; });
-    bank.Text1.setText(amount);
-    bank.Text2.setText(rate);
-    bank.Text3.setText(payment);
-    bank.click(bank.Command2);
-    if (recorder.hasFinished() && trace.message.empty()) {
-        trace.partial = true;
-        trace.caption = bank.Label4.caption();
-    } else if (!trace.message.empty() && !trace.years.empty()) {
-        // The year the loop stopped in was computed but not counted.
-        trace.stop = trace.years.back();
-        trace.years.pop_back();
-        trace.stoppedInYear = trace.stop.year;
-    }
-    return trace;
-}
-
-std::u16string formatAmount(double amount)
-{
-    // Only the year a loan stops in can leave the range of doubles; the window shows no such year.
-    if (!std::isfinite(amount))
-        return amount < 0 ? u"-∞" : u"∞";
-    return formatWithPattern(amount, u"###0.00");
-}
-
-// Spreadsheets set to Russian read a comma as the decimal mark, so they expect ';' between
-// fields; a byte order mark is what makes them take the file as UTF-8 rather than a Cyrillic code
-// page; CR LF is the line end CSV files are written with. Amounts keep the window's two decimals
-// and no grouping, so every cell reads as a number.
-std::string loanCsv(const LoanTrace &trace)
-{
-    const auto amount = [](double value) {
-        std::string text = toUtf8(formatAmount(value));
-        for (char &c : text) {
-            if (c == '.')
-                c = ',';
-        }
-        return text;
-    };
-    const auto field = [](const std::u16string &text) {
-        std::string cell = toUtf8(text);
-        if (cell.find_first_of(";\"\r\n") == std::string::npos)
-            return cell;
-        std::string quoted = "\"";
-        for (const char c : cell)
-            quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-        return quoted + '"';
-    };
-    const auto row = [&](const LoanYear &year, const std::u16string &note) {
-        return std::to_string(year.year) + ';' + amount(year.owedAtStart) + ';' +
-               amount(year.interest) + ';' + amount(year.payment) + ';' + amount(year.owedAtEnd) +
-               ';' + field(note) + "\r\n";
-    };
-
-    std::string csv = "\xEF\xBB\xBF";
-    csv += toUtf8(u"Год;Долг на начало года, руб.;Проценты, руб.;Выплата, руб.;Долг на конец "
-                  u"года, руб.;Примечание\r\n");
-    csv.reserve(csv.size() + trace.years.size() * 64);
-    for (const LoanYear &year : trace.years)
-        csv += row(year, {});
-    if (trace.partial) {
-        csv += std::to_string(trace.years.size() + 1) + ';' + amount(trace.remainder) + ";;;;" +
-               toUtf8(u"неполный год: остаток ") + amount(trace.share) +
-               toUtf8(u" годовой выплаты") + "\r\n";
-    } else if (trace.stoppedInYear != 0) {
-        csv += row(trace.stop, trace.message);
-    } else if (!trace.message.empty()) {
-        csv += ";;;;;" + field(trace.message) + "\r\n";
-    }
-    return csv;
 }
 
 } // namespace lesson
