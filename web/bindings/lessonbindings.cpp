@@ -207,17 +207,13 @@ PAGE_EXPORT const PageView *openSort()
     const lesson::SortLesson &sort =
         kept.sort.emplace(lesson::traceSort(*choice->method, kept.fields[0]));
     kept.player.reset(sort.stepCount());
+    // Every later step holds numbers of step 0 (moved, copied or as a marker) or nothing, so its
+    // bars span the sort's.
     double low = 0, high = 0;
-    const auto widen = [&](const auto &slots) {
-        for (const lesson::SlotView &slot : slots) {
-            low = std::min(low, slot.bar);
-            high = std::max(high, slot.bar);
-        }
-    };
-    for (int i = 0; i <= sort.stepCount(); ++i) {
-        const lesson::SortStepView step = sort.step(i);
-        widen(step.elements);
-        widen(step.results);
+    const lesson::SortStepView start = sort.step(0);
+    for (const lesson::SlotView &slot : start.elements) {
+        low = std::min(low, slot.bar);
+        high = std::max(high, slot.bar);
     }
     Json json;
     json.raw(u"{").key(u"program").string(kept.program).key(u"stepCount").number(sort.stepCount());

@@ -20,7 +20,7 @@ const labelWidth = text => text.length * Font * 0.64;
 export function drawChart(target, chart, width) {
     const { years, amounts } = chart;
     const left = Math.ceil(Math.max(...amounts.ticks.map(tick => labelWidth(tick.label)), 0)) + 10;
-    const [top, right, bottom] = [Font * 2, Font, Font * 3];
+    const [top, right, bottom] = [Font * 2, Font * 1.5, Font * 3];
     const plotWidth = Math.max(1, width - left - right);
     const plotHeight = Height - top - bottom;
     const x = year => left + plotWidth * (year - years.low) / (years.high - years.low);
@@ -40,7 +40,7 @@ export function drawChart(target, chart, width) {
         element('line', { x1: left, x2: left, y1: top, y2: top + plotHeight, class: 'axis' }),
         element('line', { x1: left, x2: left + plotWidth, y1: top + plotHeight, y2: top + plotHeight, class: 'axis' }),
         element('text', { x: 0, y: Font, class: 'title' }, amounts.title),
-        element('text', { x: width, y: Height - 2, class: 'title end' }, years.title));
+        element('text', { x: width - 2, y: Height - 2, class: 'title end' }, years.title));
     const points = chart.points.filter(([, owed]) => owed !== null)
         .map(([year, owed]) => `${x(year).toFixed(1)},${y(owed).toFixed(1)}`);
     if (points.length)

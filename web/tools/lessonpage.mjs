@@ -61,7 +61,7 @@ ${loanFields.map(box).join('\n')}
 <p id="compareNote"></p>
 </section>
 
-<section id="loanView" aria-labelledby="tableName" hidden>
+<section id="loanView" hidden>
 <p id="loanSummary" role="status"></p>
 <p id="totals"></p>
 <figure id="chartFigure"><figcaption id="chartTitle"></figcaption>
