@@ -10,7 +10,7 @@ import { parseArgs } from 'node:util';
 import { lessonPage } from './lessonpage.mjs';
 
 const { values: args } = parseArgs({
-    options: Object.fromEntries(['layouts', 'module', 'font', 'font-licence', 'programs', 'lesson', 'sources', 'esbuild', 'out']
+    options: Object.fromEntries(['layouts', 'lesson-texts', 'module', 'font', 'font-licence', 'programs', 'lesson', 'sources', 'esbuild', 'out']
         .map(name => [name, { type: 'string' }])),
 });
 for (const [name, value] of Object.entries(args))
@@ -145,7 +145,8 @@ const programs = Object.keys(layouts);
 for (const program of programs)
     writeFileSync(join(out, `${program}.html`), programPage(program, layouts[program]));
 writeFileSync(join(out, 'layout.css'), css.join('\n') + '\n');
-writeFileSync(join(out, `${lesson}.html`), lessonPage({ head, escapeHtml, layouts, menuEntry }));
+writeFileSync(join(out, `${lesson}.html`),
+    lessonPage({ head, escapeHtml, texts: JSON.parse(readFileSync(args['lesson-texts'], 'utf8')) }));
 
 const items = [...programs, lesson].map(program => {
     const { name, comment } = menuEntry(program);
