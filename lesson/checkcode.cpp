@@ -385,11 +385,4 @@ std::u16string_view checkValidText(bool valid)
     return valid ? u"верен" : u"неверен";
 }
 
-const CheckTexts &checkTexts()
-{
-    static const CheckTexts texts{u"Проверка кодов", u"Коды учеников, по одному в строке",
-                                  u"Проверить", u"Проверить коды учеников…"};
-    return texts;
-}
-
 } // namespace lesson

@@ -67,14 +67,4 @@ const std::vector<std::u16string> &checkTableHeaders();
 // «верен» or «неверен», the last column.
 std::u16string_view checkValidText(bool valid);
 
-// The captions of the teacher's page: its title, the box the codes are pasted into, the button
-// that makes the table, and the lesson's way to the page.
-struct CheckTexts {
-    std::u16string_view title;  // «Проверка кодов»
-    std::u16string_view codes;  // «Коды учеников, по одному в строке»
-    std::u16string_view verify; // «Проверить»
-    std::u16string_view open;   // «Проверить коды учеников…»
-};
-const CheckTexts &checkTexts();
-
 } // namespace lesson
