@@ -44,8 +44,8 @@ struct QuizTexts {
     std::u16string_view next;        // «Дальше», after a verdict
     std::u16string_view toEnd;       // the same button after the last question
     // What the keys do, by the question's form: Y/N or 1/2; a slot's number and Enter; digits and
-    // Enter.
-    std::u16string_view keysYesNo, keysSlot, keysNumber;
+    // Enter; an amount's digits, its decimal mark and Enter.
+    std::u16string_view keysYesNo, keysSlot, keysNumber, keysAmount;
     // Why forward is not offered while a question waits for its answer.
     std::u16string_view answerFirst;
     std::u16string_view questionsHeading; // the question's region, read out
@@ -143,8 +143,8 @@ public:
     const std::u16string &input() const { return m_input; }
     const LoanInput &loanInput() const { return m_loanInput; }
     const PredictSettings &settings() const { return m_settings; }
-    // The window's message when its click failed or it refused the loan, else empty; a run with
-    // nothing to ask starts finished.
+    // A run with nothing to ask starts finished; then why: the window's message when its click
+    // failed or it refused the loan. Else empty.
     std::u16string message() const;
 
     const Round &round() const { return m_round; }
@@ -204,6 +204,7 @@ private:
     std::size_t m_current = 0;
     int m_step = 0, m_stepCount = 0;
     Verdict m_verdict{Verdict::Result::Unreadable, {}};
+    std::u16string m_given; // the answer as QuestionView::given shows it
 };
 
 // The mode's keys of a link (its `other` keys, read with readPredictKey).
