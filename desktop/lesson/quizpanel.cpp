@@ -44,10 +44,15 @@ void say(QLabel *label, const QString &text)
     label->setVisible(!text.isEmpty());
 }
 
+// Later, as the button that asked for it may still be on its way out of its click.
 void clear(QLayout *layout)
 {
     while (QLayoutItem *item = layout->takeAt(0)) {
-        delete item->widget();
+        if (QWidget *widget = item->widget()) {
+            widget->hide();
+            widget->setObjectName({});
+            widget->deleteLater();
+        }
         delete item;
     }
 }
@@ -202,20 +207,28 @@ void QuizPanel::showQuestion()
     if (m_question->text() != text)
         say(m_question, text);
 
-    // The buttons are made anew for each question, in the order of its choices.
-    clear(m_choices->layout());
-    auto *grid = static_cast<QGridLayout *>(m_choices->layout());
+    // The buttons are made anew when the choices change: a slot question after a yes/no one.
+    QStringList answers;
+    for (const lesson::QuizChoice &choice : view.choices)
+        answers << QString::fromStdString(choice.answer);
+    if (answers != m_answers) {
+        m_answers = answers;
+        clear(m_choices->layout());
+        auto *grid = static_cast<QGridLayout *>(m_choices->layout());
+        for (int i = 0; i < answers.size(); ++i) {
+            const QString answered = answers[i];
+            auto *shown =
+                button(view.choices[size_t(i)].caption, u"answer_"_s + answered, m_choices);
+            shown->setProperty("answer", answered);
+            connect(shown, &QPushButton::clicked, this, [this, answered] { answer(answered); });
+            grid->addWidget(shown, i / ChoicesARow, i % ChoicesARow);
+        }
+    }
     QWidget *first = nullptr;
-    for (size_t i = 0; i < view.choices.size(); ++i) {
-        const lesson::QuizChoice &choice = view.choices[i];
-        auto *shown =
-            button(choice.caption, u"answer_"_s + QString::fromStdString(choice.answer), m_choices);
-        shown->setProperty("answer", QString::fromStdString(choice.answer));
+    for (int i = 0; i < m_choices->layout()->count(); ++i) {
+        QWidget *shown = m_choices->layout()->itemAt(i)->widget();
         shown->setAccessibleDescription(text);
         shown->setEnabled(asking);
-        const QString answered = QString::fromStdString(choice.answer);
-        connect(shown, &QPushButton::clicked, this, [this, answered] { answer(answered); });
-        grid->addWidget(shown, int(i) / ChoicesARow, int(i) % ChoicesARow);
         if (!first)
             first = shown;
     }

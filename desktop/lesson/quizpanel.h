@@ -2,6 +2,7 @@
 
 #include "lesson.h"
 
+#include <QStringList>
 #include <QWidget>
 
 class QGroupBox;
@@ -44,6 +45,7 @@ private:
     QGroupBox *m_questionBox;
     QLabel *m_question;
     QWidget *m_choices;
+    QStringList m_answers; // what the choices' buttons answer
     QWidget *m_boxRow;
     QLineEdit *m_box;
     QPushButton *m_submit;
