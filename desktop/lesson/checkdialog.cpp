@@ -12,6 +12,8 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -75,7 +77,7 @@ CheckDialog::CheckDialog(QWidget *parent)
     layout->addWidget(m_codes, 1);
     layout->addWidget(verifyButton, 0, Qt::AlignLeft);
     layout->addWidget(m_status);
-    layout->addWidget(m_table, 2);
+    layout->addWidget(m_table, 3);
     layout->addWidget(close);
     resize(900, 560);
 }
@@ -95,13 +97,43 @@ void CheckDialog::verify()
     }
     const bool any = m_rows->rowCount() > 0;
     m_status->setVisible(!any);
-    m_table->setVisible(any);
-    m_table->resizeColumnsToContents();
-    m_table->resizeRowsToContents();
+    fitColumns();
     if (any) {
         m_table->setFocus();
         m_table->setCurrentIndex(m_rows->index(0, 0));
     }
+}
+
+void CheckDialog::fitColumns()
+{
+    // As wide as the cells; where they are wider than the table, each keeps its header's width
+    // and shares the rest in proportion to what it lacks, its cells wrapped, so that the last
+    // column, whether the code is valid, shows.
+    m_table->resizeColumnsToContents();
+    const QHeaderView *header = m_table->horizontalHeader();
+    const int columns = m_rows->columnCount();
+    std::vector<int> least(static_cast<size_t>(columns)), lacking(least);
+    int wanted = 0, room = m_table->viewport()->width(), lacked = 0;
+    for (int column = 0; column < columns; ++column) {
+        const int width = m_table->columnWidth(column);
+        least[size_t(column)] = std::min(width, header->sectionSizeHint(column));
+        lacking[size_t(column)] = width - least[size_t(column)];
+        wanted += width;
+        room -= least[size_t(column)];
+        lacked += lacking[size_t(column)];
+    }
+    if (wanted > m_table->viewport()->width() && lacked > 0) {
+        for (int column = 0; column < columns; ++column)
+            m_table->setColumnWidth(column, least[size_t(column)] + lacking[size_t(column)] *
+                                                                        std::max(room, 0) / lacked);
+    }
+    m_table->resizeRowsToContents();
+}
+
+void CheckDialog::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    fitColumns();
 }
 
 bool CheckDialog::eventFilter(QObject *watched, QEvent *event)

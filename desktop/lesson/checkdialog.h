@@ -20,8 +20,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void fitColumns();
+
     QPlainTextEdit *m_codes;
     QLabel *m_status;
     QStandardItemModel *m_rows;

@@ -188,6 +188,8 @@ LoanPage::LoanPage(QStackedWidget *pages)
     layout->addWidget(m_totals);
     layout->addWidget(m_save, 0, Qt::AlignLeft);
     layout->addWidget(m_chart, 2);
+    // Takes the room the chart leaves when it is hidden, rather than part the rows above.
+    layout->addStretch(0);
     pages->addWidget(this);
 }
 
@@ -239,6 +241,13 @@ void LoanPage::showStep()
     m_save->setVisible(ended);
     fitColumns();
     showYear();
+    fillBelow();
+}
+
+void LoanPage::fillBelow()
+{
+    auto *column = static_cast<QBoxLayout *>(layout());
+    column->setStretch(column->count() - 1, m_chart->isHidden() ? 1 : 0);
 }
 
 void LoanPage::showLoan()
@@ -255,6 +264,7 @@ void LoanPage::showLoan()
     showYear();
     showChart();
     showStep();
+    fillBelow();
 }
 
 void LoanPage::fitColumns()

@@ -69,6 +69,7 @@ private:
     void showYear();
     void showChart();
     void showLoan();
+    void fillBelow();
     void fitColumns();
 
     std::array<QLineEdit *, 3> m_boxes;

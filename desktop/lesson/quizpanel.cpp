@@ -136,9 +136,10 @@ QuizPanel::QuizPanel(QWidget *parent)
     code->addWidget(nameLabel, 0, 0, 1, 2);
     code->addWidget(m_name, 1, 0, 1, 2);
     code->addWidget(codeLabel, 2, 0, 1, 2);
-    code->addWidget(m_code, 3, 0);
-    code->addWidget(m_copy, 3, 1);
-    code->addWidget(m_codeHint, 4, 0, 1, 2);
+    // The code the whole width, so that it shows whole on a phone too.
+    code->addWidget(m_code, 3, 0, 1, 2);
+    code->addWidget(m_copy, 4, 0, Qt::AlignLeft);
+    code->addWidget(m_codeHint, 5, 0, 1, 2);
     auto *again = button(texts.again, u"again"_s, m_endBox);
     auto *end = new QVBoxLayout(m_endBox);
     end->addWidget(m_message);
@@ -220,6 +221,10 @@ void QuizPanel::showQuestion()
             auto *shown =
                 button(view.choices[size_t(i)].caption, u"answer_"_s + answered, m_choices);
             shown->setProperty("answer", answered);
+            // As narrow as their numbers need, so that five fit a phone's width.
+            shown->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+            shown->setMinimumWidth(shown->fontMetrics().horizontalAdvance(shown->text()) +
+                                   shown->fontMetrics().averageCharWidth() * 4);
             connect(shown, &QPushButton::clicked, this, [this, answered] { answer(answered); });
             grid->addWidget(shown, i / ChoicesARow, i % ChoicesARow);
         }
