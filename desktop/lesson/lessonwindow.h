@@ -17,7 +17,7 @@ class QuizPanel;
 class SortPage;
 
 // The lesson: a sort, the comparison of the sorts or the loan, step by step, from the programs' own
-// forms, drawn as the lesson's model says; watched, or in «Проверь себя» answered a question at a
+// forms, drawn as the lesson's model says; watched, or in the predict mode answered a question at a
 // time before each step is shown. Its choices are the build's programs; its own entry box gives
 // the sorts their numbers; the loan page has the loan window's boxes.
 class LessonWindow : public QWidget {
@@ -35,11 +35,11 @@ public:
     lesson::LessonLink link() const;
     // Runs the chosen program again on what the boxes hold, watched or asked about.
     void run();
-    // «Проверь себя» on or off.
+    // The predict mode on or off.
     void setPredict(bool predict);
-    // «Новые числа»: a task drawn from a new seed.
+    // New numbers: a task drawn from a new seed.
     void newTask();
-    // The run of «Проверь себя», if one is on.
+    // The run of the predict mode, if one is on.
     const lesson::QuizSession *quiz() const { return m_quiz ? &*m_quiz : nullptr; }
     // The teacher's table of check codes, in a window of its own.
     void openCheck();

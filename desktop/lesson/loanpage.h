@@ -23,7 +23,7 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setLesson(lesson::LoanLesson lesson);
-    // Only the first `rows` years, as far as «Проверь себя» has revealed them; nothing: all.
+    // Only the first `rows` years, as far as the predict mode has revealed them; nothing: all.
     void setRevealed(std::optional<int> rows);
     const lesson::LoanLesson &lesson() const { return m_lesson; }
     const lesson::LoanRow &row(int index) const;

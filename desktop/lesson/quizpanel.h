@@ -12,7 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
-// «Проверь себя» above the lesson's page: the question asked, its answers as buttons or a box,
+// The predict mode above the lesson's page: the question asked, its answers as buttons or a box,
 // the verdict in words and a mark, the way on; at the end the score, each mistake with a way to
 // its step, the name and the check code. It draws the run it is given and passes the student's
 // answers back; the page below draws the run's step.

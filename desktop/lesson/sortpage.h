@@ -16,7 +16,7 @@ class QTimer;
 
 // One method's sort, a step at a time, as the lesson's model shows it: the arrays as bars, the
 // heading and the sentence, the counters, the method's variables and its lines with the current
-// one marked. The player decides the step, or in «Проверь себя» the run, which keeps the steps
+// one marked. The player decides the step, or in the predict mode the run, which keeps the steps
 // past the question asked out of reach; the page only draws it. Nothing plays until asked.
 class SortPage : public QWidget {
     Q_OBJECT

@@ -486,12 +486,12 @@ void TestLessonWindow::quizRound()
         QTest::mouseClick(lesson.find<QPushButton>(u"showStep_0"_s), Qt::LeftButton);
         QCOMPARE(run->step(), mistakes[0].step);
     }
-    lesson.find<QLineEdit>(u"name"_s)->setText(u"Петров"_s);
+    QTest::keyClicks(lesson.find<QLineEdit>(u"name"_s), u"Petrov"_s);
     const QString code = lesson.find<QLineEdit>(u"checkcode"_s)->text();
     const std::optional<lesson::CheckRecord> record =
         lesson::decodeCheckCode(code.toStdU16String());
     QVERIFY(record);
-    QCOMPARE(toQString(record->name), u"Петров"_s);
+    QCOMPARE(toQString(record->name), u"Petrov"_s);
     QCOMPARE(record->right, int(questions.size()) - wrong);
     QTest::mouseClick(lesson.find<QPushButton>(u"copy"_s), Qt::LeftButton);
     QCOMPARE(QApplication::clipboard()->text(), code);
@@ -508,7 +508,7 @@ void TestLessonWindow::teacherTable()
     lesson::CheckRecord record{
         {lesson::Method::Tally, 12, {}},
         false,
-        u"Иванова Мария",
+        u"Ivanova Maria",
         10,
         8,
         {{lesson::QuestionKind::Place, 17}, {lesson::QuestionKind::Smaller, 30}}};
@@ -546,7 +546,7 @@ void TestLessonWindow::narrow_data()
     QTest::newRow("sort") << u"pickmin"_s;
     QTest::newRow("compare") << u"compare"_s;
     QTest::newRow("loan") << u"Bank"_s;
-    QTest::newRow("«Проверь себя»") << u"tally&mode=predict&seed=12"_s;
+    QTest::newRow("predict mode") << u"tally&mode=predict&seed=12"_s;
 }
 
 // At a phone's width every page fits without scrolling sideways.
