@@ -1,24 +1,48 @@
-// The lesson page: takes its state from the URL fragment and the inputs, asks the module for the
-// program's trace and hands it to the view of the sort, the comparison or the loan. Stepping
-// rewrites the fragment in place, so the address is always a link to what is shown.
+// The lesson page's controller: between the views and the module, which decides everything shown.
+// The address is the core's link to what is shown: a new program, numbers or loan adds a history
+// entry, a step replaces it, and Back or a link's new fragment shows its state again.
 import './register.js';
 import { showComparison } from './lessoncompare.js';
 import { LoanView } from './lessonloan.js';
 import { loadLesson } from './lessonmodule.js';
 import { SortView } from './lessonsort.js';
-import { formatFragment, loanKeys, parseFragment, sortPrograms } from './lessonstate.js';
 
 const $ = id => document.getElementById(id);
-const boxes = ['input', ...loanKeys];
-const defaults = Object.fromEntries([['program', $('program').value],
-    ...boxes.map(id => [id, $(id).defaultValue])]);
-const names = Object.fromEntries([...$('program').options].map(option => [option.value, option.textContent]));
+// In the order the module keeps them: the numbers, then the loan's boxes.
+const fields = [...document.querySelectorAll('[data-field]')];
+const kindOf = program => [...$('program').options].find(option => option.value === program)?.dataset.kind;
+// The loan's chart thinned to about a point per pixel of the widest screen.
+const ChartPoints = 2000;
+
+function showInputs() {
+    const loan = kindOf($('program').value) === 'loan';
+    $('sortInputs').hidden = loan;
+    $('loanInputs').hidden = !loan;
+}
+
+// What is typed or chosen before the module has loaded is kept, over what the address says, and
+// a press of the run button meanwhile is answered once it has.
+const typed = new Set(fields.filter(box => box.value !== box.defaultValue));
+// No option is marked selected in the page: the first one stands until a user chooses.
+const chosen = () => $('program').selectedIndex > 0;
+let pressed = false;
+let answer = null;
+for (const box of fields)
+    box.addEventListener('input', () => typed.add(box));
+$('program').addEventListener('change', () => {
+    showInputs();
+    answer ? answer() : pressed = true;
+});
+$('inputs').addEventListener('submit', event => {
+    event.preventDefault();
+    answer ? answer() : pressed = true;
+});
+showInputs();
 
 let lesson;
 try {
     lesson = await loadLesson();
 } catch (error) {
-    $('status').textContent = 'Модуль программ не загрузился: обновите страницу.';
     $('status').hidden = false;
     throw error;
 }
@@ -26,87 +50,93 @@ $('inputs').classList.remove('loading');
 
 const sortView = new SortView();
 const loanView = new LoanView();
-let state = null;
-let trace = null;
+let interval = lesson.setSpeed(sortView.speed());
 let timer = 0;
+let written = '';
 
-function writeFragment() {
-    history.replaceState(null, '', formatFragment(state));
+function writeAddress(push) {
+    written = lesson.writeLink();
+    if (written !== location.hash)
+        history[push ? 'pushState' : 'replaceState'](null, '', written);
 }
 
-function showInputs(program) {
-    $('program').value = program;
-    $('sortInputs').hidden = program === 'Bank';
-    $('loanInputs').hidden = program !== 'Bank';
+// The step the player stands on, and the timer while it plays; a step replaces the address.
+function showStep(write = true) {
+    sortView.setStep(lesson.step());
+    if (write)
+        writeAddress(false);
+    if (lesson.playing() && !timer) {
+        timer = setTimeout(tick, interval);
+    } else if (!lesson.playing() && timer) {
+        clearTimeout(timer);
+        timer = 0;
+    }
 }
-
-function stop() {
-    clearTimeout(timer);
+function tick() {
     timer = 0;
-    sortView.setPlaying(false);
+    lesson.tick();
+    showStep();
 }
 
-function moveTo(move) {
-    const count = trace.steps.length;
-    state.step = Math.min(Math.max(move(state.step, count), 0), count);
-    sortView.setStep(state.step);
-    writeFragment();
-}
-
-// A fresh trace only when the program or its input changed; a step is drawn from it alone.
-function apply(next) {
-    stop();
-    const same = state && trace && next.program === state.program && next.input === state.input;
-    state = next;
-    for (const id of boxes)
-        $(id).value = state[id];
-    showInputs(state.program);
-    const sorting = sortPrograms.includes(state.program);
-    $('sortView').hidden = !sorting;
-    $('compare').hidden = state.program !== 'compare';
-    $('loanView').hidden = state.program !== 'Bank';
-    if (sorting) {
-        if (!same) {
-            trace = lesson.sort(state.program, state.input);
-            sortView.setTrace(trace);
-        }
-        moveTo(step => step);
-        return;
+// `link`: { program, fields, step }, as the module reads an address.
+function show(link, push) {
+    $('program').value = link.program;
+    showInputs();
+    for (const [index, box] of fields.entries())
+        box.value = link.fields[index];
+    lesson.keep(link.program, link.fields);
+    const kind = kindOf(link.program);
+    $('sortView').hidden = kind !== 'sort';
+    $('compare').hidden = kind !== 'compare';
+    $('loanView').hidden = kind !== 'loan';
+    const sort = lesson.openSort();
+    if (sort) {
+        sortView.setSort(sort);
+        lesson.jump(link.step);
+        showStep(false);
+    } else {
+        clearTimeout(timer);
+        timer = 0;
     }
-    trace = null;
-    if (state.program === 'compare')
-        showComparison(lesson.compare(state.input), names);
-    else
-        loanView.show(lesson.loan(...loanKeys.map(key => state[key])), lesson);
-    writeFragment();
+    if (kind === 'compare')
+        showComparison(lesson.compare());
+    if (kind === 'loan')
+        loanView.setLoan(lesson.openLoan(ChartPoints), lesson);
+    writeAddress(push);
 }
 
-sortView.bindStep(moveTo);
-sortView.bindPlay(() => {
-    if (timer) {
-        stop();
-        return;
-    }
-    if (state.step === trace.steps.length)
-        moveTo(() => 0);
-    sortView.setPlaying(true);
-    const tick = () => {
-        moveTo(step => step + 1);
-        timer = state.step < trace.steps.length ? setTimeout(tick, sortView.interval()) : 0;
-        if (!timer)
-            sortView.setPlaying(false);
-    };
-    timer = setTimeout(tick, sortView.interval());
+const fromInputs = () => show({ program: $('program').value, fields: fields.map(box => box.value), step: 0 }, true);
+answer = fromInputs;
+
+sortView.bindMove(id => {
+    lesson.move(id);
+    showStep();
+});
+sortView.bindKey(key => {
+    if (lesson.press(key) < 0)
+        return false;
+    showStep();
+    return true;
+});
+sortView.bindJump(step => {
+    lesson.jump(step);
+    showStep();
+});
+sortView.bindSpeed(index => {
+    interval = lesson.setSpeed(index);
+});
+loanView.bindYear(year => loanView.setYear(year));
+addEventListener('hashchange', () => {
+    if (location.hash !== written)
+        show(lesson.readLink(location.hash), false);
 });
 
-const fromInputs = () => apply({ ...Object.fromEntries(boxes.map(id => [id, $(id).value])),
-    program: $('program').value, step: 0 });
-$('inputs').addEventListener('submit', event => {
-    event.preventDefault();
+const link = lesson.readLink(location.hash);
+if (chosen())
+    link.program = $('program').value;
+for (const box of typed)
+    link.fields[fields.indexOf(box)] = box.value;
+show(link, false);
+if (pressed)
     fromInputs();
-});
-$('program').addEventListener('change', fromInputs);
-window.addEventListener('hashchange', () => apply(parseFragment(location.hash, defaults)));
-
-apply(parseFragment(location.hash, defaults));
 document.body.dataset.ready = '';

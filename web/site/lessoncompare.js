@@ -1,29 +1,25 @@
-// The three methods on the same ten numbers: each with the last line its window would show and
-// its counters, and why they differ when they do.
+// The three methods on the same numbers, as the module's comparison says: each section's title,
+// result line and counters, read out with their values, and the note on why results differ.
 const $ = id => document.getElementById(id);
 
-const lastComparisons = trace => trace.steps.at(-1)?.comparisons ?? 0;
-
-export function showComparison(comparison, names) {
-    const sections = comparison.methods.map(trace => {
-        const section = document.createElement('section');
-        section.dataset.program = trace.program;
-        section.dataset.result = trace.result;
-        section.dataset.comparisons = lastComparisons(trace);
+export function showComparison(comparison) {
+    $('compareTitle').textContent = comparison.title;
+    $('methods').replaceChildren(...comparison.sections.map(section => {
+        const element = document.createElement('section');
+        element.dataset.program = section.program;
+        element.dataset.result = section.result;
+        for (const { id, value } of section.counters)
+            element.dataset[id] = value;
+        element.setAttribute('aria-label', section.spoken);
         const title = document.createElement('h3');
-        title.textContent = names[trace.program];
+        title.textContent = section.title;
         const result = document.createElement('p');
         result.className = 'resultline';
-        result.textContent = trace.error || trace.result;
-        const counts = document.createElement('p');
-        counts.textContent = `Сравнений: ${lastComparisons(trace)}`;
-        if (trace.program === 'pairswap') {
-            section.dataset.swaps = trace.steps.at(-1)?.swaps ?? 0;
-            counts.textContent += `, перестановок: ${section.dataset.swaps}`;
-        }
-        section.append(title, result, counts);
-        return section;
-    });
-    $('methods').replaceChildren(...sections);
-    $('compareNote').textContent = comparison.note || 'Все три метода дали один и тот же результат.';
+        result.textContent = section.result;
+        const counters = document.createElement('p');
+        counters.textContent = section.countersText;
+        element.append(title, result, counters);
+        return element;
+    }));
+    $('compareNote').textContent = comparison.note;
 }

@@ -1,7 +1,9 @@
-// The loan year by year: a table that holds in the page only the rows in view (a loan may run
-// for 32767 years), a chart of what is owed, and the table as a CSV file.
+// The loan as the module's LoanLesson says: the window's result, the totals, the chart and a table
+// that holds in the page only the rows in view (a loan may run for 32767 years), all of them when
+// printed; the sentence of the year asked for, and the table as a CSV file for a computed loan.
+import { drawChart } from './lessonchart.js';
+
 const $ = id => document.getElementById(id);
-const svg = 'http://www.w3.org/2000/svg';
 const Overscan = 8;
 // Up to this many rows the table holds them all, which screen readers navigate best.
 const AllRows = 400;
@@ -12,55 +14,20 @@ function cell(tag, text) {
     return element;
 }
 
-function spacer() {
+function spacer(columns) {
     const row = document.createElement('tr');
     row.className = 'spacer';
     row.setAttribute('aria-hidden', 'true');
     row.append(document.createElement('td'));
-    row.firstChild.colSpan = 5;
+    row.firstChild.colSpan = columns;
     return row;
-}
-
-function svgElement(name, attributes, text) {
-    const element = document.createElementNS(svg, name);
-    for (const [key, value] of Object.entries(attributes))
-        element.setAttribute(key, value);
-    if (text !== undefined)
-        element.textContent = text;
-    return element;
-}
-
-// What is owed by year, as a line: at most one point per unit of the chart's width.
-function drawChart(owed, first, last) {
-    const chart = $('chart');
-    const [width, height, left, bottom] = [600, 200, 8, 22];
-    const years = owed.length - 1;
-    const high = Math.max(...owed.subarray(0, 1), 1);
-    const stride = Math.max(1, Math.ceil(owed.length / (width - left)));
-    const points = [];
-    const indices = [];
-    for (let i = 0; i < owed.length; i += stride)
-        indices.push(i);
-    if (indices.at(-1) !== years)
-        indices.push(years);
-    for (const i of indices) {
-        const x = left + (width - 2 * left) * (years ? i / years : 0);
-        const y = 8 + (height - bottom - 8) * (1 - Math.max(0, owed[i]) / high);
-        points.push(`${x.toFixed(1)},${y.toFixed(1)}`);
-    }
-    chart.replaceChildren(
-        svgElement('line', { x1: left, y1: height - bottom, x2: width - left, y2: height - bottom, class: 'axis' }),
-        svgElement('polyline', { points: points.join(' '), class: 'owed' }),
-        svgElement('text', { x: left, y: 18, class: 'label' }, first),
-        svgElement('text', { x: left, y: height - 4, class: 'label' }, '0'),
-        svgElement('text', { x: width - left, y: height - 4, class: 'label end' }, `${years}`));
-    chart.setAttribute('aria-label', `Долг по годам: ${first} руб. в начале, ${last} руб. после ${years}-го года.`);
 }
 
 export class LoanView {
     constructor() {
         this.scroller = $('scroller');
         this.body = $('schedule').tBodies[0];
+        this.columns = $('schedule').tHead.rows[0].cells.length;
         this.scroller.addEventListener('scroll', () => {
             if (!this.frame)
                 this.frame = requestAnimationFrame(() => {
@@ -68,99 +35,128 @@ export class LoanView {
                     this.render();
                 });
         }, { passive: true });
-        $('goYear').addEventListener('change', () => this.scrollToYear($('goYear').valueAsNumber));
+        // Printed, the table is whole.
+        const print = matchMedia('print');
+        const printing = on => {
+            this.printing = on;
+            this.shown = null;
+            this.render();
+        };
+        print.addEventListener('change', event => printing(event.matches));
+        addEventListener('beforeprint', () => printing(true));
+        addEventListener('afterprint', () => printing(print.matches));
+        new ResizeObserver(() => this.drawChart()).observe($('chartFigure'));
         $('csv').addEventListener('click', () => this.makeCsv());
     }
 
-    // `source`: the summary from the module and its rows, figures and CSV on demand.
-    show(summary, source) {
-        this.summary = summary;
+    // `handler(year)`: a year asked for in the year box.
+    bindYear(handler) {
+        $('goYear').addEventListener('change', () => {
+            if (Number.isInteger($('goYear').valueAsNumber))
+                handler($('goYear').valueAsNumber);
+        });
+    }
+
+    // `loan`: the module's openLoan; `source` gives its rows and CSV on demand.
+    setLoan(loan, source) {
+        this.loan = loan;
         this.source = source;
         this.rowHeight = 0;
         this.shown = null;
-        const rows = summary.years + (summary.partial || summary.stoppedInYear ? 1 : 0);
-        this.rows = rows;
         const table = $('schedule');
-        table.dataset.years = summary.years;
-        table.setAttribute('aria-rowcount', rows + 1);
-        $('goYear').max = Math.max(1, rows);
-        const text = (summary.message || summary.caption).replace(/\r\n|\r|\n/g, '\n');
-        $('loanSummary').textContent = text;
+        table.dataset.rows = loan.rowCount;
+        table.setAttribute('aria-rowcount', loan.rowCount + 1);
+        $('goYear').max = Math.max(1, loan.rowCount);
+        $('goYear').value = 1;
+        $('loanSummary').textContent = loan.summary;
+        const totals = $('totals');
+        totals.hidden = !loan.hasTotals;
+        totals.textContent = loan.totals.sentence;
+        totals.dataset.paid = loan.totals.paid;
+        totals.dataset.interest = loan.totals.interest;
+        $('scroller').hidden = !loan.hasTable;
+        $('chartTitle').textContent = loan.chart.title;
+        $('chartFigure').hidden = !loan.chart.points.length;
+        this.chartWidth = 0;
+        this.drawChart();
         this.scroller.scrollTop = 0;
         this.render();
-        $('chartFigure').hidden = !summary.years;
-        if (summary.years)
-            drawChart(source.loanOwed(), source.loanRow(0)[1], source.loanRow(summary.years - 1)[4]);
+        this.setYear(1);
+        // The file of this loan, never of the one before; made once the table is in view.
         if (this.csvUrl)
             URL.revokeObjectURL(this.csvUrl);
         this.csvUrl = '';
         $('csv').removeAttribute('href');
-        // After the table is in view, not before.
-        setTimeout(() => this.makeCsv(), 0);
+        $('csvOffer').hidden = !loan.hasTable;
+        if (loan.hasTable)
+            setTimeout(() => this.makeCsv(), 0);
+    }
+
+    drawChart() {
+        const width = Math.floor($('chartFigure').clientWidth);
+        if (!this.loan || !width || width === this.chartWidth)
+            return;
+        this.chartWidth = width;
+        drawChart($('chart'), this.loan.chart, width);
     }
 
     makeCsv() {
-        if (this.csvUrl || !this.source)
+        if (this.csvUrl || !this.loan?.hasTable)
             return;
         this.csvUrl = URL.createObjectURL(this.source.loanCsv());
         $('csv').href = this.csvUrl;
     }
 
     row(index) {
-        const summary = this.summary;
+        const data = this.source.loanRow(index);
         const row = document.createElement('tr');
         row.setAttribute('aria-rowindex', index + 2);
-        let cells;
-        if (index < summary.years) {
-            cells = this.source.loanRow(index);
-            row.dataset.year = cells[0];
-        } else if (summary.stoppedInYear) {
-            cells = summary.stop;
-            row.dataset.stopped = '';
-        } else {
-            row.dataset.partial = '';
-            const last = summary.caption.split(/\r\n|\r|\n/).pop();
-            row.append(cell('th', `${summary.years + 1} (неполный)`), cell('td', last));
-            row.firstChild.scope = 'row';
-            row.lastChild.colSpan = 4;
-            return row;
-        }
-        row.append(cell('th', cells[0]), ...cells.slice(1).map(text => cell('td', text)));
+        row.dataset.year = data.year;
+        if (data.kind !== 'full')
+            row.dataset[data.kind] = '';
+        row.append(cell('th', data.cells[0]), ...data.cells.slice(1).map(text => cell('td', text)), cell('td', data.note));
         row.firstChild.scope = 'row';
         return row;
     }
 
     // The rows in view and a few around them; spacers stand for the others.
     render() {
-        if (!this.summary)
+        if (!this.loan)
             return;
+        const rows = this.loan.rowCount;
         const head = $('schedule').tHead.offsetHeight;
         if (!this.rowHeight) {
-            this.body.replaceChildren(...(this.rows ? [this.row(0)] : []));
+            this.body.replaceChildren(...(rows ? [this.row(0)] : []));
             this.rowHeight = this.body.firstChild?.offsetHeight || 24;
         }
         const top = Math.max(0, this.scroller.scrollTop - head);
-        const all = this.rows <= AllRows;
+        const all = rows <= AllRows || this.printing;
         const first = all ? 0 : Math.max(0, Math.floor(top / this.rowHeight) - Overscan);
-        const last = all ? this.rows
-            : Math.min(this.rows, Math.ceil((top + this.scroller.clientHeight) / this.rowHeight) + Overscan);
+        const last = all ? rows
+            : Math.min(rows, Math.ceil((top + this.scroller.clientHeight) / this.rowHeight) + Overscan);
         if (this.shown && this.shown[0] === first && this.shown[1] === last)
             return;
         this.shown = [first, last];
-        const before = spacer();
-        const after = spacer();
+        const before = spacer(this.columns);
+        const after = spacer(this.columns);
         before.firstChild.style.height = `${first * this.rowHeight}px`;
-        after.firstChild.style.height = `${(this.rows - last) * this.rowHeight}px`;
-        const rows = [];
+        after.firstChild.style.height = `${(rows - last) * this.rowHeight}px`;
+        const shown = [];
         for (let index = first; index < last; ++index)
-            rows.push(this.row(index));
-        this.body.replaceChildren(...(first ? [before] : []), ...rows, ...(last < this.rows ? [after] : []));
+            shown.push(this.row(index));
+        this.body.replaceChildren(...(first ? [before] : []), ...shown, ...(last < rows ? [after] : []));
     }
 
-    scrollToYear(year) {
-        if (!Number.isInteger(year) || !this.rows)
+    // The year's row scrolled into view and its sentence shown.
+    setYear(year) {
+        const rows = this.loan.rowCount;
+        $('yearSentence').textContent = '';
+        if (!rows)
             return;
-        const index = Math.min(Math.max(year, 1), this.rows) - 1;
+        const index = Math.min(Math.max(year, 1), rows) - 1;
+        $('yearSentence').textContent = this.source.loanRow(index).sentence;
+        if (year === 1 && !this.scroller.scrollTop)
+            return;
         this.scroller.scrollTop = index * this.rowHeight;
         this.render();
         this.body.querySelector(`[aria-rowindex="${index + 2}"]`)?.scrollIntoView({ block: 'nearest' });

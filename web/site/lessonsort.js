@@ -1,161 +1,146 @@
-// One method's sort, one step at a time: the arrays as bars, the sentence, the counters and the
-// method's lines. Each step is drawn from the trace's own record of it, never from the one
-// before, so going back shows exactly what going forward showed.
+// One method's sort, one step at a time, as the module's step says: the heading and sentence,
+// the counters and variables, the marked line, and each slot's value, bar and state. A bar stands
+// on the zero baseline (negatives below it), on a scale fixed for the whole sort.
 const $ = id => document.getElementById(id);
 
-// A bar's height: the numbers of the input from the lowest to the highest, the lowest still seen.
-function scale(values) {
-    const numbers = values.map(value => Number(value.replace(',', '.'))).filter(Number.isFinite);
-    const low = Math.min(0, ...numbers);
-    const high = Math.max(0, ...numbers);
-    return value => {
-        const number = Number(value.replace(',', '.'));
-        if (!Number.isFinite(number))
-            return 1;
-        return high === low ? 0.1 : 0.08 + 0.92 * (number - low) / (high - low);
+function slotItem() {
+    const item = document.createElement('li');
+    const part = (className, parent = item) => {
+        const element = document.createElement('span');
+        element.className = className;
+        parent.append(element);
+        return element;
     };
+    // The slot is read out as a whole by its spoken text; what is drawn is for the eyes.
+    part('value').setAttribute('aria-hidden', 'true');
+    part('bar', part('track')).setAttribute('aria-hidden', 'true');
+    part('slot').setAttribute('aria-hidden', 'true');
+    part('spoken');
+    return item;
 }
 
-function slotList(list) {
-    list.replaceChildren();
-    for (let slot = 1; slot <= 10; ++slot) {
-        const item = document.createElement('li');
-        item.dataset.slot = slot;
-        const value = document.createElement('span');
-        value.className = 'value';
-        const track = document.createElement('span');
-        track.className = 'track';
-        track.append(document.createElement('span'));
-        track.firstChild.className = 'bar';
-        const index = document.createElement('span');
-        index.className = 'slot';
-        index.textContent = slot;
-        item.append(value, track, index);
-        list.append(item);
-    }
-}
-
-function fillSlots(list, values, current, height) {
-    for (const item of list.children) {
-        const slot = Number(item.dataset.slot);
-        const value = values[slot - 1] ?? '';
+function fillSlots(list, slots, scale) {
+    while (list.children.length > slots.length)
+        list.lastChild.remove();
+    while (list.children.length < slots.length)
+        list.append(slotItem());
+    for (const [index, slot] of slots.entries()) {
+        const item = list.children[index];
         // Only what changed: a step moves one or two numbers.
-        if (item.dataset.value !== value) {
-            item.dataset.value = value;
-            item.children[0].textContent = value;
-            item.children[1].firstChild.style.height = `${(value === '' ? 0 : height(value)) * 100}%`;
-        }
-        const marked = current.includes(slot);
-        item.classList.toggle('current', marked);
-        if (marked)
-            item.dataset.current = '';
-        else
-            delete item.dataset.current;
+        if (item.dataset.value === slot.value && item.dataset.bar === String(slot.bar) &&
+            item.dataset.state === slot.state && item.lastChild.textContent === slot.spoken)
+            continue;
+        item.dataset.slot = slot.slot;
+        item.dataset.value = slot.value;
+        item.dataset.bar = slot.bar;
+        item.dataset.state = slot.state;
+        item.toggleAttribute('data-used', slot.used);
+        const [value, track, number, spoken] = item.children;
+        value.textContent = slot.value;
+        number.textContent = slot.slot;
+        spoken.textContent = slot.spoken;
+        const bar = track.firstChild.style;
+        const height = Math.abs(slot.bar) / scale.range;
+        bar.height = `${height * 100}%`;
+        bar.bottom = `${(slot.bar < 0 ? scale.base - height : scale.base) * 100}%`;
     }
+}
+
+function fillNamed(list, values) {
+    list.replaceChildren(...values.map(({ id, caption, value }) => {
+        const item = document.createElement('li');
+        item.dataset.name = id;
+        item.dataset.value = value;
+        item.textContent = `${caption}: ${value}`;
+        return item;
+    }));
 }
 
 export class SortView {
-    constructor() {
-        slotList($('array'));
-        slotList($('result'));
-        this.speed = $('speed');
+    // `handler(id)`: the player's button of that id pressed.
+    bindMove(handler) {
+        for (const button of document.querySelectorAll('.player button'))
+            button.addEventListener('click', () => handler(button.id));
     }
-
-    bindStep(handler) {
-        $('first').addEventListener('click', () => handler(step => 0));
-        $('back').addEventListener('click', () => handler(step => step - 1));
-        $('forward').addEventListener('click', () => handler(step => step + 1));
-        $('last').addEventListener('click', () => handler((step, count) => count));
+    bindJump(handler) {
         $('jump').addEventListener('change', () => {
-            const target = $('jump').valueAsNumber;
-            if (Number.isInteger(target))
-                handler(() => target);
+            if (Number.isInteger($('jump').valueAsNumber))
+                handler($('jump').valueAsNumber);
         });
-        // Keys work anywhere on the view but in the boxes that take them themselves.
+    }
+    // `handler(index)` of the speed chosen.
+    bindSpeed(handler) {
+        $('speed').addEventListener('change', () => handler(Number($('speed').value)));
+    }
+    // `handler(key)` returns whether the lesson took the key. Keys work anywhere on the page but
+    // in the boxes that take them themselves; Space on a button plays too, so that Space after
+    // the forward button or the run button plays rather than pressing it again.
+    bindKey(handler) {
         document.addEventListener('keydown', event => {
-            if ($('sortView').hidden || event.altKey || event.ctrlKey || event.metaKey ||
-                event.target.closest('input, select, textarea'))
+            if ($('sortView').hidden || event.altKey || event.ctrlKey || event.metaKey || event.isComposing ||
+                event.target.closest('input, select, textarea') || (event.key === ' ' && event.target.closest('a')))
                 return;
-            const moves = { ArrowLeft: step => step - 1, ArrowRight: step => step + 1,
-                Home: () => 0, End: (step, count) => count };
-            if (moves[event.key]) {
+            if (handler(event.key))
                 event.preventDefault();
-                handler(moves[event.key]);
-            } else if (event.key === ' ' && !event.target.closest('button, a, summary')) {
-                event.preventDefault();
-                $('play').click();
-            }
         });
     }
-    bindPlay(handler) {
-        $('play').addEventListener('click', () => handler());
-    }
-    // Milliseconds per step.
-    interval() {
-        return Number(this.speed.value);
+    speed() {
+        return Number($('speed').value);
     }
 
-    setTrace(trace) {
-        this.trace = trace;
-        for (const item of document.querySelectorAll('.slots > li'))
-            delete item.dataset.value;
-        const all = [...trace.elements, ...trace.steps.flatMap(step => step.elements)];
-        this.height = scale(all);
-        const inPlace = trace.results.length === 0 && trace.steps.every(step => step.results.length === 0);
-        $('resultFigure').hidden = inPlace;
-        this.inPlace = inPlace;
-        const lines = $('lines');
-        lines.replaceChildren(...trace.lines.map(text => {
+    // What stays over the sort's steps (the module's openSort).
+    setSort(sort) {
+        const range = sort.high - sort.low || 1;
+        this.scale = { range, base: -sort.low / range };
+        for (const id of ['array', 'result']) {
+            $(id).replaceChildren();
+            $(id).style.setProperty('--base', `${this.scale.base * 100}%`);
+        }
+        $('resultFigure').hidden = !sort.hasResults;
+        $('inPlaceNote').hidden = !sort.inPlaceNote;
+        $('inPlaceNote').textContent = sort.inPlaceNote;
+        $('lines').replaceChildren(...sort.lines.map(text => {
             const item = document.createElement('li');
             item.textContent = text;
             return item;
         }));
-        $('steps').dataset.count = trace.steps.length;
-        $('jump').max = trace.steps.length;
-        $('counters').toggleAttribute('data-swaps', trace.program === 'pairswap');
-        $('swapCount').parentElement.hidden = trace.program !== 'pairswap';
+        $('steps').dataset.count = sort.stepCount;
+        $('jump').max = sort.stepCount;
     }
 
+    // The module's step.
     setStep(step) {
-        const trace = this.trace;
-        const record = step > 0 ? trace.steps[step - 1] : null;
-        const elements = record ? record.elements : trace.elements;
-        const results = this.inPlace ? elements : record ? record.results : trace.results;
-        fillSlots($('array'), elements, record ? record.slots : [], this.height);
-        const written = record && record.resultSlot ? [record.resultSlot] : [];
-        fillSlots($('result'), results, this.inPlace ? record?.slots ?? [] : written, this.height);
-
+        fillSlots($('array'), step.elements, this.scale);
+        fillSlots($('result'), step.results, this.scale);
+        const steps = $('steps');
+        steps.dataset.step = step.step;
+        steps.textContent = step.heading;
+        $('narration').textContent = step.sentence;
         const counters = $('counters');
-        counters.dataset.comparisons = record ? record.comparisons : 0;
-        $('comparisonCount').textContent = counters.dataset.comparisons;
-        if (trace.program === 'pairswap') {
-            counters.dataset.swaps = record ? record.swaps : 0;
-            $('swapCount').textContent = counters.dataset.swaps;
-        }
+        counters.textContent = step.countersText;
+        for (const { id, value } of step.counters)
+            counters.dataset[id] = value;
+        fillNamed($('variables'), step.variables);
         for (const [index, item] of [...$('lines').children].entries()) {
-            if (record && record.line === index + 1)
+            if (step.line === index + 1)
                 item.setAttribute('aria-current', 'step');
             else
                 item.removeAttribute('aria-current');
         }
-        const steps = $('steps');
-        steps.dataset.step = step;
-        steps.textContent = `Шаг ${step} из ${trace.steps.length}`;
-        $('jump').value = step;
-        // The window's message where the sort stopped with one: before the first step and at the last.
-        const stopped = step === trace.steps.length && trace.error ? ` ${trace.error}` : '';
-        $('narration').textContent = record ? record.sentence + stopped : trace.error ||
-            `Массив, как его прочла программа: ${trace.elements.join(' ')}. Шагов: ${trace.steps.length}.`;
+        $('jump').value = step.step;
         // Not disabled, which would take the focus away from the button just pressed.
         for (const id of ['first', 'back'])
-            $(id).setAttribute('aria-disabled', String(step === 0));
+            $(id).setAttribute('aria-disabled', String(step.atFirst));
         for (const id of ['forward', 'last'])
-            $(id).setAttribute('aria-disabled', String(step === trace.steps.length));
+            $(id).setAttribute('aria-disabled', String(step.atLast));
+        this.setPlaying(step.playing);
     }
 
     setPlaying(playing) {
         const play = $('play');
+        if (play.classList.contains('playing') === playing)
+            return;
         play.classList.toggle('playing', playing);
-        play.textContent = playing ? 'Пауза' : 'Пуск';
+        [play.textContent, play.dataset.pause] = [play.dataset.pause, play.textContent];
     }
 }

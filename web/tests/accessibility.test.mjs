@@ -66,6 +66,18 @@ for (const [condition, options, media] of conditions) {
             await expectNoViolations(page, 'index');
         });
 
+        test('the lesson: a sort mid-way, the comparison, a loan with a partial year and a stopped one', async ({ page }) => {
+            if (media)
+                await page.emulateMedia(media);
+            for (const hash of ['#program=pickmin&input=5%203%208%201%209%202%207%204%2010%206&step=40',
+                '#program=tally&input=2%202%201&step=99', '#program=compare&input=1%201%202',
+                '#program=Bank', '#program=Bank&amount=1000&rate=50&payment=10']) {
+                await page.goto(`lesson.html${hash}`);
+                await page.waitForSelector('body[data-ready]');
+                await expectNoViolations(page, hash);
+            }
+        });
+
         for (const program of programs) {
             test(`${program}: every state`, async ({ page }) => {
                 if (media)

@@ -1,0 +1,88 @@
+// Writes what the lesson page shows before its module has loaded, as the core has it: the
+// choices in the build's program order, the boxes, the player's captions and speeds, the arrays'
+// captions and the loan table's headers, for the site's build to write into lesson.html.
+#include "lesson.h"
+#include "utf8.h"
+
+#include <nlohmann/json.hpp>
+
+#include <iostream>
+#include <string>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+std::string utf8(std::u16string_view text)
+{
+    return toUtf8(text);
+}
+
+std::string kindName(lesson::LessonChoice::Kind kind)
+{
+    switch (kind) {
+    case lesson::LessonChoice::Kind::Sort:
+        return "sort";
+    case lesson::LessonChoice::Kind::Compare:
+        return "compare";
+    case lesson::LessonChoice::Kind::Loan:
+        break;
+    }
+    return "loan";
+}
+
+Json field(const lesson::InputField &field)
+{
+    return {{"id", std::string(field.id)},
+            {"caption", utf8(field.caption)},
+            {"start", utf8(field.start)},
+            {"maxLength", field.maxLength}};
+}
+
+} // namespace
+
+int main()
+{
+    const lesson::LessonTexts &texts = lesson::lessonTexts();
+    Json choices = Json::array();
+    for (const lesson::LessonChoice &choice : lesson::choices())
+        choices.push_back({{"program", utf8(choice.program)},
+                           {"label", utf8(choice.label)},
+                           {"kind", kindName(choice.kind)}});
+    // In the order the module keeps the boxes: the numbers, then the loan's three.
+    Json fields = Json::array({field(lesson::numbersField())});
+    for (const lesson::InputField &loanField : lesson::loanFields())
+        fields.push_back(field(loanField));
+    const lesson::PlayerTexts &player = lesson::playerTexts();
+    Json speeds = Json::array();
+    for (const lesson::Speed &speed : lesson::speeds())
+        speeds.push_back({{"interval", speed.interval}, {"name", utf8(speed.name)}});
+    Json headers = Json::array();
+    for (const std::u16string_view header : lesson::LoanLesson::headers())
+        headers.push_back(utf8(header));
+    const Json table = {
+        {"title", utf8(texts.title)},
+        {"choice", utf8(texts.choice)},
+        {"run", utf8(texts.run)},
+        {"choices", choices},
+        {"fields", fields},
+        {"player",
+         {{"first", utf8(player.first)},
+          {"back", utf8(player.back)},
+          {"forward", utf8(player.forward)},
+          {"last", utf8(player.last)},
+          {"play", utf8(player.play)},
+          {"pause", utf8(player.pause)},
+          {"speed", utf8(player.speed)},
+          {"jump", utf8(player.jump)},
+          {"keys", utf8(player.keys)}}},
+        {"speeds", speeds},
+        {"defaultSpeed", lesson::DefaultSpeed},
+        {"elementsCaption", utf8(lesson::SortLesson::elementsCaption())},
+        {"resultsCaption", utf8(lesson::SortLesson::resultsCaption())},
+        {"loanHeaders", headers},
+        {"loanNoteHeader", utf8(lesson::LoanLesson::noteHeader())},
+        {"loanTableName", utf8(lesson::LoanLesson::tableName())},
+    };
+    std::cout << table.dump(1) << '\n';
+}
