@@ -97,6 +97,7 @@ private Q_SLOTS:
     void savesCsv();
     void quizRound_data();
     void quizRound();
+    void switchesMode();
     void teacherTable();
     void narrow_data();
     void narrow();
@@ -495,6 +496,36 @@ void TestLessonWindow::quizRound()
     QCOMPARE(record->right, int(questions.size()) - wrong);
     QTest::mouseClick(lesson.find<QPushButton>(u"copy"_s), Qt::LeftButton);
     QCOMPARE(QApplication::clipboard()->text(), code);
+}
+
+// The mode is switched on and off; new numbers draw a seed whose task the box then holds, and
+// numbers typed over it make a task of their own.
+void TestLessonWindow::switchesMode()
+{
+    Lesson lesson(u"#program=tally&input=3%201%202"_s);
+    QVERIFY(!lesson.window.quiz());
+    QVERIFY(!lesson.find(u"quiz"_s)->isVisible());
+    QTest::mouseClick(lesson.find<QRadioButton>(u"predictMode"_s), Qt::LeftButton);
+    QVERIFY(lesson.window.quiz());
+    QVERIFY(lesson.find(u"quiz"_s)->isVisible());
+    QCOMPARE(toQString(lesson.window.quiz()->input()), u"3 1 2"_s);
+    QVERIFY(!lesson.window.quiz()->settings().seed);
+
+    QTest::mouseClick(lesson.find<QPushButton>(u"newTask"_s), Qt::LeftButton);
+    const std::optional<std::uint32_t> seed = lesson.window.quiz()->settings().seed;
+    QVERIFY(seed);
+    QCOMPARE(lesson.find<QLineEdit>(u"input"_s)->text(), toQString(lesson::taskInput(*seed)));
+    QCOMPARE(lesson.window.quiz()->phase(), lesson::QuizSession::Phase::Asking);
+
+    auto *box = lesson.find<QLineEdit>(u"input"_s);
+    box->setText(u"5 4 3"_s);
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(!lesson.window.quiz()->settings().seed);
+    QCOMPARE(toQString(lesson.window.quiz()->input()), u"5 4 3"_s);
+
+    QTest::mouseClick(lesson.find<QRadioButton>(u"watchMode"_s), Qt::LeftButton);
+    QVERIFY(!lesson.window.quiz());
+    QVERIFY(!lesson.find(u"quiz"_s)->isVisible());
 }
 
 // The teacher pastes codes, one a line, and sees a row each, a valid one and one with a changed
