@@ -48,6 +48,15 @@ void LoanModel::setLesson(lesson::LoanLesson lesson)
     endResetModel();
 }
 
+void LoanModel::setRevealed(std::optional<int> rows)
+{
+    if (rows == m_revealed)
+        return;
+    beginResetModel();
+    m_revealed = rows;
+    endResetModel();
+}
+
 const lesson::LoanRow &LoanModel::row(int index) const
 {
     if (!m_row || m_row->first != index)
@@ -57,7 +66,9 @@ const lesson::LoanRow &LoanModel::row(int index) const
 
 int LoanModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : m_lesson.rowCount();
+    if (parent.isValid())
+        return 0;
+    return m_revealed ? std::clamp(*m_revealed, 0, m_lesson.rowCount()) : m_lesson.rowCount();
 }
 
 int LoanModel::columnCount(const QModelIndex &parent) const
@@ -113,7 +124,7 @@ LoanPage::LoanPage(QStackedWidget *pages)
         box->setObjectName(QString::fromLatin1(field.id));
         box->setMaxLength(field.maxLength);
         box->setAccessibleName(toQString(field.caption));
-        connect(box, &QLineEdit::returnPressed, this, &LoanPage::calculate);
+        connect(box, &QLineEdit::returnPressed, this, &LoanPage::calculateAsked);
         auto *caption = new QLabel(toQString(field.caption) + u':', this);
         caption->setBuddy(box);
         caption->setWordWrap(true);
@@ -164,7 +175,7 @@ LoanPage::LoanPage(QStackedWidget *pages)
     auto *calculateButton = new QPushButton(toQString(texts.run), this);
     calculateButton->setObjectName(u"calculate"_s);
     calculateButton->setAutoDefault(false);
-    connect(calculateButton, &QPushButton::clicked, this, &LoanPage::calculate);
+    connect(calculateButton, &QPushButton::clicked, this, &LoanPage::calculateAsked);
     boxes->addWidget(calculateButton, int(m_boxes.size()), 1, Qt::AlignLeft);
     boxes->setColumnStretch(1, 1);
 
@@ -177,6 +188,8 @@ LoanPage::LoanPage(QStackedWidget *pages)
     layout->addWidget(m_totals);
     layout->addWidget(m_save, 0, Qt::AlignLeft);
     layout->addWidget(m_chart, 2);
+    // Takes the room the chart leaves when it is hidden, rather than part the rows above.
+    layout->addStretch(0);
     pages->addWidget(this);
 }
 
@@ -196,15 +209,62 @@ void LoanPage::calculate()
     m_model->setLesson(lesson::LoanLesson(toCoreText(m_boxes[0]->text()),
                                           toCoreText(m_boxes[1]->text()),
                                           toCoreText(m_boxes[2]->text())));
+    showLoan();
+}
+
+void LoanPage::follow(lesson::QuizSession *run)
+{
+    const bool followed = m_run;
+    m_run = run && run->loan() ? run : nullptr;
+    if (!m_run) {
+        if (followed) {
+            m_model->setRevealed(std::nullopt);
+            calculate();
+        }
+        return;
+    }
+    const lesson::LoanInput &input = m_run->loanInput();
+    setFields({toQString(input.amount), toQString(input.rate), toQString(input.payment)});
+    m_model->setLesson(*m_run->loan());
+    showLoan();
+}
+
+void LoanPage::showStep()
+{
+    if (!m_run)
+        return;
+    m_model->setRevealed(m_run->step());
+    const bool ended = m_run->phase() == lesson::QuizSession::Phase::Finished;
+    m_result->setVisible(ended);
+    m_totals->setVisible(ended && m_model->lesson().hasTotals());
+    m_chart->setVisible(ended && m_model->lesson().hasTable());
+    m_save->setVisible(ended);
+    fitColumns();
+    showYear();
+    fillBelow();
+}
+
+void LoanPage::fillBelow()
+{
+    auto *column = static_cast<QBoxLayout *>(layout());
+    column->setStretch(column->count() - 1, m_chart->isHidden() ? 1 : 0);
+}
+
+void LoanPage::showLoan()
+{
     const lesson::LoanLesson &loan = m_model->lesson();
     m_result->setText(toQString(loan.summary()));
+    m_result->setVisible(true);
     m_save->setEnabled(loan.hasTable());
+    m_save->setVisible(true);
     const lesson::LoanTotals totals = loan.totals();
     m_totals->setText(toQString(totals.sentence));
     m_totals->setVisible(loan.hasTotals());
     fitColumns();
     showYear();
     showChart();
+    showStep();
+    fillBelow();
 }
 
 void LoanPage::fitColumns()

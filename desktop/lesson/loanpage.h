@@ -23,6 +23,8 @@ public:
     using QAbstractTableModel::QAbstractTableModel;
 
     void setLesson(lesson::LoanLesson lesson);
+    // Only the first `rows` years, as far as the predict mode has revealed them; nothing: all.
+    void setRevealed(std::optional<int> rows);
     const lesson::LoanLesson &lesson() const { return m_lesson; }
     const lesson::LoanRow &row(int index) const;
 
@@ -33,6 +35,7 @@ public:
 
 private:
     lesson::LoanLesson m_lesson;
+    std::optional<int> m_revealed;
     // A view asks for a row's cells one by one: the row is made once for all of them.
     mutable std::optional<std::pair<int, lesson::LoanRow>> m_row;
 };
@@ -49,12 +52,24 @@ public:
     void setFields(const std::array<QString, 3> &amountRatePayment);
     std::array<QString, 3> fields() const;
     void calculate();
+    // Shows the run's loan as far as it has revealed it, until called with nullptr; what would
+    // give its answers away (the result, the totals, the chart) waits for its end. The run
+    // outlives the page's use of it.
+    void follow(lesson::QuizSession *run);
+    // Draws the rows again after the run moved its step.
+    void showStep();
     // Asks where to save, then saves; says so when the file cannot be written.
     void saveCsv();
+
+Q_SIGNALS:
+    // The button or Enter in a box: the lesson decides whether the loan is watched or asked about.
+    void calculateAsked();
 
 private:
     void showYear();
     void showChart();
+    void showLoan();
+    void fillBelow();
     void fitColumns();
 
     std::array<QLineEdit *, 3> m_boxes;
@@ -65,4 +80,5 @@ private:
     QLabel *m_totals;
     QChartView *m_chart;
     QPushButton *m_save;
+    lesson::QuizSession *m_run = nullptr;
 };

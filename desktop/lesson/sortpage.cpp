@@ -94,13 +94,19 @@ SortPage::SortPage(QStackedWidget *pages)
     auto *back = button(texts.back, u"back"_s, this);
     auto *forward = button(texts.forward, u"forward"_s, this);
     auto *last = button(texts.last, u"last"_s, this);
-    connect(first, &QPushButton::clicked, this, [this] { move([](auto &p) { p.first(); }); });
-    connect(back, &QPushButton::clicked, this, [this] { move([](auto &p) { p.back(); }); });
-    connect(forward, &QPushButton::clicked, this, [this] { move([](auto &p) { p.forward(); }); });
-    connect(last, &QPushButton::clicked, this, [this] { move([](auto &p) { p.last(); }); });
-    connect(m_play, &QPushButton::clicked, this, [this] { move([](auto &p) { p.togglePlay(); }); });
+    for (const auto &[shownButton, stepMove] :
+         {std::pair{first, lesson::Move::First}, std::pair{back, lesson::Move::Back},
+          std::pair{forward, lesson::Move::Forward}, std::pair{last, lesson::Move::Last},
+          std::pair{m_play, lesson::Move::PlayPause}}) {
+        const lesson::Move made = stepMove;
+        connect(shownButton, &QPushButton::clicked, this,
+                [this, made] { move([made](auto &p) { p.apply(made); }); });
+    }
     connect(m_jump, &QSpinBox::valueChanged, this, &SortPage::goTo);
-    connect(m_timer, &QTimer::timeout, this, [this] { move([](auto &p) { p.tick(); }); });
+    connect(m_timer, &QTimer::timeout, this, [this] {
+        m_player.tick();
+        move([](auto &) {});
+    });
     connect(m_speed, &QComboBox::currentIndexChanged, this, [this](int index) {
         m_player.setSpeed(index);
         m_timer->setInterval(m_player.interval());
@@ -113,9 +119,11 @@ SortPage::SortPage(QStackedWidget *pages)
     steps->addWidget(forward, 1, 0);
     steps->addWidget(last, 1, 1);
     steps->setColumnStretch(2, 1);
-    auto *playing = new QHBoxLayout;
+    m_playing = new QWidget(this);
+    auto *playing = new QHBoxLayout(m_playing);
+    playing->setContentsMargins(0, 0, 0, 0);
     playing->addWidget(m_play);
-    auto *speedLabel = new QLabel(toQString(texts.speed) + u':', this);
+    auto *speedLabel = new QLabel(toQString(texts.speed) + u':', m_playing);
     speedLabel->setBuddy(m_speed);
     playing->addWidget(speedLabel);
     playing->addWidget(m_speed);
@@ -140,7 +148,7 @@ SortPage::SortPage(QStackedWidget *pages)
     layout->addWidget(m_variables);
     layout->addWidget(m_lines);
     layout->addLayout(steps);
-    layout->addLayout(playing);
+    layout->addWidget(m_playing);
     layout->addLayout(jumping);
     layout->addWidget(keys);
     layout->addStretch();
@@ -164,31 +172,54 @@ void SortPage::setTrace(lesson::SortTrace trace)
 {
     m_lesson.emplace(std::move(trace));
     m_player.reset(m_lesson->stepCount());
+    if (!m_run)
+        showLesson();
+}
+
+void SortPage::follow(lesson::QuizSession *run)
+{
+    m_run = run && run->sort() ? run : nullptr;
+    // The run is stepped by hand, and only as far as its question allows.
+    m_player.pause();
+    m_playing->setVisible(!m_run);
+    showLesson();
+}
+
+const lesson::SortLesson *SortPage::shown() const
+{
+    return m_run ? m_run->sort() : m_lesson ? &*m_lesson : nullptr;
+}
+
+void SortPage::showLesson()
+{
+    const lesson::SortLesson *sort = shown();
+    if (!sort)
+        return;
     m_lines->clear();
-    for (const std::u16string &line : m_lesson->lines())
+    for (const std::u16string &line : sort->lines())
         m_lines->addItem(toQString(line));
     fitLines();
-    m_message->setText(toQString(m_lesson->message()));
-    m_message->setVisible(!m_lesson->message().empty());
-    m_inPlace->setText(toQString(m_lesson->inPlaceNote()));
-    m_inPlace->setVisible(!m_lesson->hasResults());
+    m_message->setText(toQString(sort->message()));
+    m_message->setVisible(!sort->message().empty());
+    m_inPlace->setText(toQString(sort->inPlaceNote()));
+    m_inPlace->setVisible(!sort->hasResults());
     // Step 0 holds every number the sort moves, so its bars span the whole range.
     double lowest = 0, highest = 0;
-    for (const lesson::SlotView &slot : m_lesson->step(0).elements) {
+    for (const lesson::SlotView &slot : sort->step(0).elements) {
         lowest = std::min(lowest, slot.bar);
         highest = std::max(highest, slot.bar);
     }
     m_bars->setRange(lowest, highest);
-    {
-        const QSignalBlocker blocker(m_jump);
-        m_jump->setRange(0, m_player.stepCount());
-    }
     move([](auto &) {});
 }
 
 void SortPage::goTo(int step)
 {
-    move([step](auto &p) { p.jump(step); });
+    if (m_run)
+        m_run->setStep(step);
+    else
+        m_player.jump(step);
+    move([](auto &) {});
 }
 
 void SortPage::press(lesson::Key key)
@@ -196,9 +227,17 @@ void SortPage::press(lesson::Key key)
     move([key](auto &p) { p.press(key); });
 }
 
+int SortPage::step() const
+{
+    return m_run ? m_run->step() : m_player.step();
+}
+
 void SortPage::move(auto &&change)
 {
-    change(m_player);
+    if (m_run)
+        change(*m_run);
+    else
+        change(m_player);
     if (m_player.playing() && !m_timer->isActive())
         m_timer->start();
     else if (!m_player.playing())
@@ -210,9 +249,10 @@ void SortPage::move(auto &&change)
 
 void SortPage::showStep()
 {
-    if (!m_lesson)
+    const lesson::SortLesson *sort = shown();
+    if (!sort)
         return;
-    const lesson::SortStepView view = m_lesson->step(m_player.step());
+    const lesson::SortStepView view = sort->step(step());
     const QString heading = toQString(view.heading);
     m_heading->setText(heading);
     m_bars->setRows(barRows(view), heading);
@@ -222,6 +262,9 @@ void SortPage::showStep()
     m_variables->setVisible(!view.variables.empty());
     {
         const QSignalBlocker blocker(m_jump);
+        const lesson::StepRange range =
+            m_run ? m_run->range() : lesson::StepRange{0, m_player.stepCount()};
+        m_jump->setRange(range.first, range.last);
         m_jump->setValue(view.step);
     }
     showLines(view.line);
@@ -236,7 +279,7 @@ void SortPage::showStep()
 
 void SortPage::showLines(int line)
 {
-    const std::vector<std::u16string> &lines = m_lesson->lines();
+    const std::vector<std::u16string> &lines = shown()->lines();
     for (int i = 0; i < m_lines->count(); ++i) {
         const QString marker = i + 1 == line ? u"▶ "_s : u"    "_s;
         m_lines->item(i)->setText(marker + toQString(lines[size_t(i)]));

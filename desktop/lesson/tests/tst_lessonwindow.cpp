@@ -9,6 +9,7 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
@@ -16,7 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableView>
@@ -92,6 +95,10 @@ private Q_SLOTS:
     void loan_data();
     void loan();
     void savesCsv();
+    void quizRound_data();
+    void quizRound();
+    void switchesMode();
+    void teacherTable();
     void narrow_data();
     void narrow();
 };
@@ -404,12 +411,173 @@ void TestLessonWindow::savesCsv()
     QCOMPARE(file.readAll().toStdString(), lesson::LoanLesson().csv());
 }
 
+void TestLessonWindow::quizRound_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<int>("wrongEvery"); // 0: every answer right; 2: every second one wrong
+    QTest::newRow("pairswap, every step, all right")
+        << u"#program=pairswap&mode=predict&seed=7&ask=all"_s << 0;
+    QTest::newRow("pickmin, half wrong") << u"#program=pickmin&mode=predict&seed=3"_s << 2;
+    QTest::newRow("tally, all wrong") << u"#program=tally&mode=predict&seed=12"_s << 1;
+    QTest::newRow("loan, half wrong") << u"#program=Bank&mode=predict&seed=5"_s << 2;
+}
+
+// A link opens the mode; a whole round is answered by keys alone, each from the question's key
+// or a wrong one, and the end scores it, lists the mistakes with their steps and gives a code
+// that holds the score.
+void TestLessonWindow::quizRound()
+{
+    QFETCH(QString, link);
+    QFETCH(int, wrongEvery);
+    Lesson lesson(link);
+    QVERIFY(lesson.find<QRadioButton>(u"predictMode"_s)->isChecked());
+    const lesson::QuizSession *run = lesson.window.quiz();
+    QVERIFY(run);
+    const lesson::LessonLink opened = lesson::parseLink(link.toStdU16String());
+    QCOMPARE(run->settings(), lesson::predictSettings(opened));
+    if (run->sort())
+        QCOMPARE(lesson.find<QLineEdit>(u"input"_s)->text(), toQString(run->input()));
+    else
+        QCOMPARE(lesson.find<QLineEdit>(u"amount"_s)->text(), toQString(run->loanInput().amount));
+    const auto &questions = run->round().questions();
+    QVERIFY(questions.size() >= 5);
+    if (run->settings().askAll)
+        QCOMPARE(questions.size(), lesson::sortQuestions(run->sort()->trace()).size());
+
+    int wrong = 0;
+    for (size_t i = 0; i < questions.size(); ++i) {
+        const lesson::Question &question = questions[i];
+        QCOMPARE(run->current(), i);
+        QCOMPARE(lesson.spoken(u"question"_s), toQString(question.text));
+        QCOMPARE(lesson.find(u"question"_s)->property("kind").toString(),
+                 QString::fromLatin1(lesson::kindId(question.kind)));
+        const bool right = wrongEvery == 0 || i % size_t(wrongEvery) != 0;
+        wrong += right ? 0 : 1;
+        QWidget *focus = QApplication::focusWidget();
+        if (question.form == lesson::AnswerForm::YesNo) {
+            // Y and N, or 1 and 2, by turns.
+            const bool yes = (question.key == u"yes") == right;
+            QTest::keyClick(focus, i % 2 ? (yes ? '1' : '2') : (yes ? 'y' : 'n'));
+        } else {
+            QCOMPARE(focus, lesson.find(u"answer"_s));
+            const QString key = toQString(question.key);
+            QTest::keyClicks(focus, right ? key : key == u"1"_s ? u"2"_s : u"1"_s);
+            QTest::keyClick(focus, Qt::Key_Return);
+        }
+        QCOMPARE(run->phase(), lesson::QuizSession::Phase::Answered);
+        QCOMPARE(lesson.find(u"question"_s)->property("result").toString(),
+                 right ? u"right"_s : u"wrong"_s);
+        QVERIFY(lesson.text(u"verdict"_s).startsWith(right ? u"✓"_s : u"✗"_s));
+        // The step that answers it is shown, with its sentence.
+        if (run->sort())
+            QCOMPARE(lesson.text(u"sentence"_s),
+                     toQString(run->sort()->step(run->shownAfter(i)).sentence));
+        QCOMPARE(QApplication::focusWidget(), lesson.find(u"next"_s));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+
+    QCOMPARE(run->phase(), lesson::QuizSession::Phase::Finished);
+    auto *score = lesson.find<QLabel>(u"score"_s);
+    QCOMPARE(score->property("asked").toInt(), int(questions.size()));
+    QCOMPARE(score->property("right").toInt(), int(questions.size()) - wrong);
+    QVERIFY(score->text().endsWith(toQString(run->end().score)));
+    const auto mistakes = run->end().mistakes;
+    QCOMPARE(int(mistakes.size()), wrong);
+    if (!mistakes.empty()) {
+        QTest::mouseClick(lesson.find<QPushButton>(u"showStep_0"_s), Qt::LeftButton);
+        QCOMPARE(run->step(), mistakes[0].step);
+    }
+    QTest::keyClicks(lesson.find<QLineEdit>(u"name"_s), u"Petrov"_s);
+    const QString code = lesson.find<QLineEdit>(u"checkcode"_s)->text();
+    const std::optional<lesson::CheckRecord> record =
+        lesson::decodeCheckCode(code.toStdU16String());
+    QVERIFY(record);
+    QCOMPARE(toQString(record->name), u"Petrov"_s);
+    QCOMPARE(record->right, int(questions.size()) - wrong);
+    QTest::mouseClick(lesson.find<QPushButton>(u"copy"_s), Qt::LeftButton);
+    QCOMPARE(QApplication::clipboard()->text(), code);
+}
+
+// The mode is switched on and off; new numbers draw a seed whose task the box then holds, and
+// numbers typed over it make a task of their own.
+void TestLessonWindow::switchesMode()
+{
+    Lesson lesson(u"#program=tally&input=3%201%202"_s);
+    QVERIFY(!lesson.window.quiz());
+    QVERIFY(!lesson.find(u"quiz"_s)->isVisible());
+    QTest::mouseClick(lesson.find<QRadioButton>(u"predictMode"_s), Qt::LeftButton);
+    QVERIFY(lesson.window.quiz());
+    QVERIFY(lesson.find(u"quiz"_s)->isVisible());
+    QCOMPARE(toQString(lesson.window.quiz()->input()), u"3 1 2"_s);
+    QVERIFY(!lesson.window.quiz()->settings().seed);
+
+    QTest::mouseClick(lesson.find<QPushButton>(u"newTask"_s), Qt::LeftButton);
+    const std::optional<std::uint32_t> seed = lesson.window.quiz()->settings().seed;
+    QVERIFY(seed);
+    QCOMPARE(lesson.find<QLineEdit>(u"input"_s)->text(), toQString(lesson::taskInput(*seed)));
+    QCOMPARE(lesson.window.quiz()->phase(), lesson::QuizSession::Phase::Asking);
+
+    auto *box = lesson.find<QLineEdit>(u"input"_s);
+    box->setText(u"5 4 3"_s);
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(!lesson.window.quiz()->settings().seed);
+    QCOMPARE(toQString(lesson.window.quiz()->input()), u"5 4 3"_s);
+
+    QTest::mouseClick(lesson.find<QRadioButton>(u"watchMode"_s), Qt::LeftButton);
+    QVERIFY(!lesson.window.quiz());
+    QVERIFY(!lesson.find(u"quiz"_s)->isVisible());
+}
+
+// The teacher pastes codes, one a line, and sees a row each, a valid one and one with a changed
+// character, as the table of codes says, with the valid column marked beyond its colour.
+void TestLessonWindow::teacherTable()
+{
+    Lesson lesson;
+    QTest::mouseClick(lesson.find<QPushButton>(u"openCheck"_s), Qt::LeftButton);
+    auto *codes = lesson.find<QPlainTextEdit>(u"codes"_s);
+    QTRY_VERIFY(codes->isVisible());
+    lesson::CheckRecord record{
+        {lesson::Method::Tally, 12, {}},
+        false,
+        u"Ivanova Maria",
+        10,
+        8,
+        {{lesson::QuestionKind::Place, 17}, {lesson::QuestionKind::Smaller, 30}}};
+    const QString valid = toQString(lesson::encodeCheckCode(record));
+    QString changed = valid;
+    changed[changed.size() - 1] = changed.back() == u'0' ? u'1' : u'0';
+    codes->setPlainText(valid + u"\n\n"_s + changed);
+    codes->setFocus();
+    QTest::keyClick(codes, Qt::Key_Return, Qt::ControlModifier);
+    const std::vector<lesson::CheckRow> want =
+        lesson::checkTable(codes->toPlainText().toStdU16String());
+    QCOMPARE(want.size(), size_t(2));
+    QVERIFY(want[0].valid && !want[1].valid);
+    auto *table = lesson.find<QTableView>(u"results"_s);
+    QCOMPARE(table->window()->focusWidget(), table);
+    QAbstractItemModel *rows = table->model();
+    QCOMPARE(rows->rowCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        const lesson::CheckRow &expected = want[size_t(row)];
+        const QStringList cells{toQString(expected.name), toQString(expected.task),
+                                toQString(expected.score), toQString(expected.mistakes),
+                                (expected.valid ? u"✓ "_s : u"✗ "_s) +
+                                    toQString(lesson::checkValidText(expected.valid))};
+        for (int column = 0; column < cells.size(); ++column)
+            QCOMPARE(rows->index(row, column).data().toString(), cells[column]);
+    }
+    for (int column = 0; column < rows->columnCount(); ++column)
+        QCOMPARE(rows->headerData(column, Qt::Horizontal).toString(),
+                 toQString(lesson::checkTableHeaders()[size_t(column)]));
+}
+
 void TestLessonWindow::narrow_data()
 {
     QTest::addColumn<QString>("program");
     QTest::newRow("sort") << u"pickmin"_s;
     QTest::newRow("compare") << u"compare"_s;
     QTest::newRow("loan") << u"Bank"_s;
+    QTest::newRow("predict mode") << u"tally&mode=predict&seed=12"_s;
 }
 
 // At a phone's width every page fits without scrolling sideways.
@@ -420,7 +588,8 @@ void TestLessonWindow::narrow()
     lesson.window.resize(360, 640);
     QTest::qWait(0);
     auto *pages = lesson.window.findChild<QStackedWidget *>();
-    QCOMPARE_LE(pages->currentWidget()->minimumSizeHint().width(), 340);
+    // The pages with the question above them.
+    QCOMPARE_LE(pages->parentWidget()->minimumSizeHint().width(), 340);
     QCOMPARE_LE(lesson.window.minimumSizeHint().width(), 360);
 }
 
