@@ -104,12 +104,16 @@ int main()
         if (question.form == lesson::AnswerForm::Slot)
             slot = &question;
     }
-    for (const auto &[what, question, answer] :
-         {std::tuple{"grade: yes/no", yesNo, std::u16string(u"нет")},
-          {"grade: a slot", slot, u" 10 "},
-          {"grade: an amount", &loanQuestions.front(), u"1 234 567,8"}}) {
-        report(what, medianMilliseconds([&] {
-                   if (lesson::grade(*question, answer).text.empty())
+    struct Answer {
+        const char *what;
+        const lesson::Question *question;
+        std::u16string answer;
+    };
+    for (const Answer &row :
+         {Answer{"grade: yes/no", yesNo, u"нет"}, Answer{"grade: a slot", slot, u" 10 "},
+          Answer{"grade: an amount", &loanQuestions.front(), u"1 234 567,8"}}) {
+        report(row.what, medianMilliseconds([&] {
+                   if (lesson::grade(*row.question, row.answer).text.empty())
                        std::abort();
                }),
                0.1);

@@ -1,5 +1,6 @@
 #include "checkcode.h"
 
+#include "controls.h"
 #include "programs.h"
 
 #include <algorithm>
@@ -123,21 +124,13 @@ unsigned crc(std::u16string_view name, const std::vector<unsigned> &symbols)
     return value;
 }
 
-bool isBlank(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\u00A0' ||
-           (c >= u'\u2000' && c <= u'\u200B') || c == u'\u202F' || c == u'\u205F' ||
-           c == u'\u3000' || c == u'\uFEFF';
-}
-
+// Blanks of any kind as an entry box reads them, each run made one, none around.
 std::u16string oneBlankBetween(std::u16string_view text)
 {
     std::u16string kept;
-    for (const char16_t c : text) {
-        if (!isBlank(c))
+    for (const char16_t c : asOneLine(text)) {
+        if (c != u' ' || (!kept.empty() && kept.back() != u' '))
             kept += c;
-        else if (!kept.empty() && kept.back() != u' ')
-            kept += u' ';
     }
     if (!kept.empty() && kept.back() == u' ')
         kept.pop_back();

@@ -82,7 +82,9 @@ const std::vector<InputField> &loanFields()
 
 const LessonTexts &lessonTexts()
 {
-    static constexpr LessonTexts texts{u"Разбор", u"Что разобрать", u"Разобрать"};
+    static constexpr LessonTexts texts{
+        u"Разбор",         u"Что разобрать", u"Разобрать",           u"Строки метода",
+        u"Сохранить CSV…", u"Займ.csv",      u"Таблицы CSV (*.csv)", u"Не удалось сохранить файл:"};
     return texts;
 }
 

@@ -38,6 +38,10 @@ struct LessonTexts {
     std::u16string_view title;  // «Разбор»
     std::u16string_view choice; // «Что разобрать»
     std::u16string_view run;    // «Разобрать»
+    std::u16string_view lines;  // «Строки метода», the list of the method's lines
+    // Saving the loan's table: the button, the file's suggested name, the dialog's filter, and
+    // what is said, before the system's reason, when the file cannot be written.
+    std::u16string_view saveCsv, csvFileName, csvFilter, saveFailed;
 };
 const LessonTexts &lessonTexts();
 

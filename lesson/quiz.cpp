@@ -1,5 +1,6 @@
 #include "quiz.h"
 
+#include "controls.h"
 #include "task.h"
 
 #include <algorithm>
@@ -209,19 +210,11 @@ void tallyQuestions(const SortTrace &trace, std::vector<Question> &questions)
     }
 }
 
-bool isBlank(char16_t c)
-{
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\u00A0' ||
-           (c >= u'\u2000' && c <= u'\u200B') || c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
-}
-
+// Blanks of any kind are ignored, as an entry box makes them blanks.
 std::u16string withoutBlanks(std::u16string_view text)
 {
-    std::u16string kept;
-    for (const char16_t c : text) {
-        if (!isBlank(c))
-            kept += c;
-    }
+    std::u16string kept = asOneLine(text);
+    std::erase(kept, u' ');
     return kept;
 }
 

@@ -1,5 +1,7 @@
 #include "arraybars.h"
 
+#include "qtext.h"
+
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -8,16 +10,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int BarArea = 80;
+constexpr int BarArea = 90;
 constexpr int MinimumCell = 30;
-
-// The window writes a decimal point; a comma is taken too, should a number come with one.
-double valueOf(const QString &text)
-{
-    bool ok = false;
-    const double value = QString(text).replace(u',', u'.').toDouble(&ok);
-    return ok && std::isfinite(value) ? value : 0;
-}
+constexpr int Gap = 4;
 
 } // namespace
 
@@ -26,24 +21,28 @@ ArrayBars::ArrayBars(QWidget *parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    setAccessibleName(u"Массивы"_s);
 }
 
-void ArrayBars::setRows(std::vector<Row> rows)
+void ArrayBars::setRange(double lowest, double highest)
+{
+    m_lowest = std::min(0.0, lowest);
+    m_highest = std::max(0.0, highest);
+    if (m_highest - m_lowest <= 0)
+        m_highest = 1;
+    update();
+}
+
+void ArrayBars::setRows(std::vector<Row> rows, const QString &name)
 {
     m_rows = std::move(rows);
-    // A screen reader reads the numbers and the marks that the bars show.
     QStringList description;
     for (const Row &row : m_rows) {
-        QStringList cells;
-        for (size_t slot = 0; slot < row.values.size(); ++slot) {
-            const bool marked =
-                std::find(row.marked.begin(), row.marked.end(), int(slot) + 1) != row.marked.end();
-            cells << u"%1: %2%3"_s.arg(slot + 1).arg(row.values[slot],
-                                                     marked ? u" (выделена)"_s : QString());
-        }
-        description << row.title + u": "_s + cells.join(u", "_s) + u'.';
+        QStringList slots;
+        for (const lesson::SlotView &slot : row.slots)
+            slots << toQString(slot.spoken);
+        description << row.title + u": "_s + slots.join(u"; "_s) + u'.';
     }
+    setAccessibleName(name);
     setAccessibleDescription(description.join(u' '));
     updateGeometry();
     update();
@@ -51,8 +50,21 @@ void ArrayBars::setRows(std::vector<Row> rows)
 
 int ArrayBars::rowHeight() const
 {
-    // Title, bars, value, slot number and the marker line.
-    return fontMetrics().height() * 4 + BarArea + 8;
+    // Title, bars, value, slot number and the mark.
+    return fontMetrics().height() * 4 + BarArea + 3 * Gap;
+}
+
+int ArrayBars::cellWidth(const Row &row) const
+{
+    return width() / std::max<int>(int(row.slots.size()), 1);
+}
+
+QRect ArrayBars::markRect(size_t row, size_t slot) const
+{
+    const int line = fontMetrics().height();
+    const int cell = cellWidth(m_rows.at(row));
+    const int top = int(row) * rowHeight() + line + Gap + BarArea + Gap + 2 * line;
+    return {int(slot) * cell, top, cell, line};
 }
 
 QSize ArrayBars::sizeHint() const
@@ -69,66 +81,72 @@ void ArrayBars::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
-    // One scale for all rows, so that a number has the same height in each.
-    double largest = 0;
-    for (const Row &row : m_rows) {
-        for (const QString &value : row.values)
-            largest = std::max(largest, std::abs(valueOf(value)));
-    }
-    const double scale = largest > 0 ? BarArea / largest : 0;
     QRect area(0, 0, width(), rowHeight());
     for (const Row &row : m_rows) {
-        paintRow(painter, row, area, scale);
+        paintRow(painter, row, area);
         area.translate(0, rowHeight());
     }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 }
 
-void ArrayBars::paintRow(QPainter &painter, const Row &row, QRect area, double scale) const
+void ArrayBars::paintRow(QPainter &painter, const Row &row, QRect area) const
 {
     const QFontMetrics metrics = fontMetrics();
     const int line = metrics.height();
-    painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(area.adjusted(4, 0, -4, 0).topLeft() + QPoint(0, metrics.ascent()), row.title);
-    const int cells = std::max<int>(int(row.values.size()), 1);
-    const int cellWidth = area.width() / cells;
-    const int baseline = area.top() + line + BarArea;
-    const QColor fill = palette().color(QPalette::Highlight).lighter(160);
-    const QColor markedFill = QColor(0xf0, 0xa0, 0x30);
-    for (int slot = 0; slot < int(row.values.size()); ++slot) {
-        const bool marked =
-            std::find(row.marked.begin(), row.marked.end(), slot + 1) != row.marked.end();
-        const QRect cell(area.left() + slot * cellWidth, area.top(), cellWidth, area.height());
-        // Negative numbers are drawn as high as positive ones, hatched.
-        const double value = valueOf(row.values[size_t(slot)]);
-        const int height = value == 0 ? 1 : std::max(2, int(std::lround(std::abs(value) * scale)));
-        const QRect bar(cell.left() + 4, baseline - height, cellWidth - 8, height);
-        painter.fillRect(bar, marked ? markedFill : fill);
-        if (value < 0)
-            painter.fillRect(bar, QBrush(palette().color(QPalette::Text), Qt::BDiagPattern));
-        painter.setPen(QPen(palette().color(QPalette::Text), marked ? 3 : 1));
-        painter.drawRect(bar);
+    const QColor text = palette().color(QPalette::Text);
+    const QColor dimmed = palette().color(QPalette::PlaceholderText);
+    QColor plain = text;
+    plain.setAlphaF(0.35f);
+    painter.setPen(text);
+    painter.drawText(QPoint(area.left() + Gap, area.top() + metrics.ascent()), row.title);
+
+    const int barTop = area.top() + line + Gap;
+    const double span = m_highest - m_lowest;
+    const int baseline = barTop + int(std::lround(BarArea * m_highest / span));
+    const int cell = cellWidth(row);
+    painter.setPen(QPen(dimmed, 1));
+    painter.drawLine(area.left(), baseline, area.left() + cell * int(row.slots.size()), baseline);
+
+    for (size_t i = 0; i < row.slots.size(); ++i) {
+        const lesson::SlotView &slot = row.slots[i];
+        const QRect box(area.left() + int(i) * cell, area.top(), cell, area.height());
+        const int left = box.left() + Gap, barWidth = cell - 2 * Gap;
+        const bool current = slot.state == lesson::SlotState::Current;
+        if (slot.state == lesson::SlotState::Unwritten) {
+            painter.setPen(QPen(text, 1, Qt::DashLine));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(QRect(left, barTop, barWidth, BarArea));
+        } else {
+            const int height = int(std::lround(std::abs(slot.bar) * BarArea / span));
+            QRect bar(left, slot.bar < 0 ? baseline : baseline - height, barWidth, height);
+            if (height == 0)
+                bar = QRect(left, baseline - 1, barWidth, 2);
+            painter.fillRect(bar, current ? palette().color(QPalette::Highlight) : plain);
+            if (slot.used)
+                painter.fillRect(bar, QBrush(text, Qt::BDiagPattern));
+            painter.setPen(QPen(text, current ? 3 : 1));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(bar);
+        }
 
         QFont font = painter.font();
-        font.setBold(marked);
+        font.setBold(current);
         painter.setFont(font);
-        const QRect valueBox(cell.left(), baseline + 2, cellWidth, line);
+        painter.setPen(slot.used ? dimmed : text);
+        const QRect valueBox(box.left(), barTop + BarArea + Gap, cell, line);
         painter.drawText(valueBox, Qt::AlignCenter,
-                         metrics.elidedText(row.values[size_t(slot)], Qt::ElideRight, cellWidth));
-        // The slot's number, smaller and paler than the number it holds.
-        QFont small = font;
-        small.setPointSizeF(font.pointSizeF() * 0.85);
-        painter.setFont(small);
-        painter.setPen(palette().color(QPalette::PlaceholderText));
-        painter.drawText(valueBox.translated(0, line), Qt::AlignCenter, QString::number(slot + 1));
-        painter.setFont(font);
-        painter.setPen(palette().color(QPalette::Text));
-        if (marked)
-            painter.drawText(valueBox.translated(0, 2 * line), Qt::AlignCenter, u"▲"_s);
+                         metrics.elidedText(toQString(slot.value), Qt::ElideRight, cell));
         font.setBold(false);
         painter.setFont(font);
+        painter.setPen(dimmed);
+        painter.drawText(valueBox.translated(0, line), Qt::AlignCenter, QString::number(slot.slot));
+        if (current) {
+            painter.setPen(text);
+            painter.drawText(valueBox.translated(0, 2 * line), Qt::AlignCenter, u"▲"_s);
+        }
     }
 }

@@ -13,9 +13,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::array Methods{lesson::Method::PickMin, lesson::Method::PairSwap,
-                             lesson::Method::Tally};
-
+// A label's text is what a screen reader reads as its name, so each result, counter and note is
+// heard with its value.
 QLabel *textLabel(const QString &name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
@@ -30,24 +29,16 @@ QLabel *textLabel(const QString &name, QWidget *parent)
 
 ComparePage::ComparePage(QStackedWidget *pages)
     : QWidget(pages)
+    , m_title(textLabel(u"compareTitle"_s, this))
     , m_columns(new QBoxLayout(QBoxLayout::LeftToRight))
     , m_note(textLabel(u"note"_s, this))
 {
-    for (size_t i = 0; i < Methods.size(); ++i) {
-        const QString program = toQString(lesson::methodProgram(Methods[i]));
-        auto *box = new QGroupBox(program, this);
-        m_methods[i] = {textLabel(u"result_"_s + program, box),
-                        textLabel(u"counters_"_s + program, box)};
-        m_methods[i].result->setAccessibleName(u"Результат %1"_s.arg(program));
-        m_methods[i].counters->setAccessibleName(u"Счётчики %1"_s.arg(program));
-        auto *column = new QVBoxLayout(box);
-        column->addWidget(m_methods[i].result);
-        column->addWidget(m_methods[i].counters);
-        m_columns->addWidget(box, 1);
-    }
-    m_note->setAccessibleName(u"Почему результаты различаются"_s);
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_title);
     layout->addLayout(m_columns);
     layout->addWidget(m_note);
     layout->addStretch();
@@ -56,21 +47,34 @@ ComparePage::ComparePage(QStackedWidget *pages)
 
 void ComparePage::setInput(const QString &input)
 {
-    std::array<lesson::SortTrace, 3> traces;
-    for (size_t i = 0; i < Methods.size(); ++i) {
-        traces[i] = lesson::traceSort(Methods[i], toCoreText(input));
-        const lesson::SortTrace &trace = traces[i];
-        // A click that failed shows its message where the result would be.
-        m_methods[i].result->setText(
-            toQString(trace.error.empty() ? trace.resultLine() : trace.error));
-        const lesson::SortStep *last = trace.steps.empty() ? nullptr : &trace.steps.back();
-        QString counters = u"Сравнений: %1"_s.arg(last ? last->comparisons : 0);
-        if (Methods[i] == lesson::Method::PairSwap)
-            counters += u", перестановок: %1"_s.arg(last ? last->swaps : 0);
-        m_methods[i].counters->setText(counters);
+    const lesson::Comparison comparison = lesson::compareMethods(toCoreText(input));
+    m_title->setText(toQString(comparison.title));
+    // The sections are the build's sorting programs, made once.
+    if (m_sections.empty()) {
+        for (const lesson::ComparisonSection &section : comparison.sections) {
+            const QString program = toQString(lesson::methodProgram(section.method));
+            auto *box = new QGroupBox(this);
+            box->setObjectName(u"section_"_s + program);
+            Section shown{box, textLabel(u"result_"_s + program, box),
+                          textLabel(u"counters_"_s + program, box)};
+            auto *column = new QVBoxLayout(box);
+            column->addWidget(shown.result);
+            column->addWidget(shown.counters);
+            column->addStretch();
+            m_columns->addWidget(box, 1);
+            m_sections.push_back(shown);
+        }
     }
-    const std::u16string note = lesson::compareNote(traces[0], traces[1], traces[2]);
-    m_note->setText(note.empty() ? u"Результаты трёх методов совпадают."_s : toQString(note));
+    for (size_t i = 0; i < m_sections.size() && i < comparison.sections.size(); ++i) {
+        const lesson::ComparisonSection &section = comparison.sections[i];
+        const Section &shown = m_sections[i];
+        shown.box->setTitle(toQString(section.title));
+        shown.box->setAccessibleName(toQString(section.title));
+        shown.box->setAccessibleDescription(toQString(section.spoken));
+        shown.result->setText(toQString(section.result));
+        shown.counters->setText(toQString(lesson::countersText(section.counters)));
+    }
+    m_note->setText(toQString(comparison.note));
 }
 
 void ComparePage::resizeEvent(QResizeEvent *event)

@@ -1,15 +1,16 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
+#include <vector>
 
 class QBoxLayout;
+class QGroupBox;
 class QLabel;
 class QStackedWidget;
 
-// The three sorting methods on the same numbers side by side, each with the result line its window
-// shows and its counters, and a sentence on why the results differ when they do. Side by side
-// where there is room, one under another where there is not.
+// The sorting methods on the same numbers side by side, as the lesson's comparison says: each
+// with the result line its window shows and its counters, and why the results differ when they
+// do. Side by side where there is room, one under another where there is not.
 class ComparePage : public QWidget {
     Q_OBJECT
 public:
@@ -22,12 +23,14 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    struct Column {
+    struct Section {
+        QGroupBox *box;
         QLabel *result;
         QLabel *counters;
     };
 
+    QLabel *m_title;
     QBoxLayout *m_columns;
-    std::array<Column, 3> m_methods;
+    std::vector<Section> m_sections;
     QLabel *m_note;
 };

@@ -1,101 +1,88 @@
 #include "loanpage.h"
 
-#include "bankform.h"
 #include "messagebox.h"
 #include "qtext.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableView>
-#include <QValueAxis>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-enum Column { Year, OwedAtStart, Interest, Payment, OwedAtEnd, Columns };
+// Past the model's columns comes its note.
+constexpr int NoteColumn = lesson::LoanColumn::Count;
 
-// More points than a chart is wide draw nothing more.
-constexpr size_t ChartPoints = 2000;
-
-QString amount(double value)
+QCategoryAxis *chartAxis(const lesson::LoanChart::Axis &axis, QObject *parent)
 {
-    return toQString(lesson::formatAmount(value));
+    auto *shown = new QCategoryAxis(parent);
+    shown->setTitleText(toQString(axis.title));
+    shown->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    shown->setStartValue(axis.low);
+    for (const lesson::LoanChart::Axis::Tick &tick : axis.ticks)
+        shown->append(toQString(tick.label), tick.at);
+    shown->setRange(axis.low, axis.high);
+    return shown;
 }
 
 } // namespace
 
-void LoanModel::setTrace(lesson::LoanTrace trace)
+void LoanModel::setLesson(lesson::LoanLesson lesson)
 {
     beginResetModel();
-    m_trace = std::move(trace);
+    m_lesson = std::move(lesson);
+    m_row.reset();
     endResetModel();
+}
+
+const lesson::LoanRow &LoanModel::row(int index) const
+{
+    if (!m_row || m_row->first != index)
+        m_row.emplace(index, m_lesson.row(index));
+    return m_row->second;
 }
 
 int LoanModel::rowCount(const QModelIndex &parent) const
 {
-    if (parent.isValid())
-        return 0;
-    return int(m_trace.years.size()) + (m_trace.partial || m_trace.stoppedInYear != 0 ? 1 : 0);
+    return parent.isValid() ? 0 : m_lesson.rowCount();
 }
 
 int LoanModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : Columns;
-}
-
-QString LoanModel::cell(int row, int column) const
-{
-    if (size_t(row) < m_trace.years.size() || m_trace.stoppedInYear != 0) {
-        const bool stop = size_t(row) >= m_trace.years.size();
-        const lesson::LoanYear &year = stop ? m_trace.stop : m_trace.years[size_t(row)];
-        switch (column) {
-        case Year:
-            return stop ? u"%1, остановка"_s.arg(year.year) : QString::number(year.year);
-        case OwedAtStart:
-            return amount(year.owedAtStart);
-        case Interest:
-            return amount(year.interest);
-        case Payment:
-            return amount(year.payment);
-        default:
-            return amount(year.owedAtEnd);
-        }
-    }
-    // The partial last year: what is left, and which share of a payment that is.
-    switch (column) {
-    case Year:
-        return u"%1, неполный"_s.arg(row + 1);
-    case OwedAtStart:
-        return amount(m_trace.remainder);
-    case Payment:
-        return u"%1 выплаты"_s.arg(amount(m_trace.share));
-    default:
-        return {};
-    }
+    return parent.isValid() ? 0 : NoteColumn + 1;
 }
 
 QVariant LoanModel::data(const QModelIndex &index, int role) const
 {
     if (!index.isValid())
         return {};
+    const int column = index.column();
     switch (role) {
-    case Qt::DisplayRole:
-        return cell(index.row(), index.column());
+    case Qt::DisplayRole: {
+        const lesson::LoanRow &shown = row(index.row());
+        return toQString(column == NoteColumn ? shown.note : shown.cells.at(size_t(column)));
+    }
+    case Qt::ToolTipRole:
+        return toQString(row(index.row()).sentence);
     case Qt::TextAlignmentRole:
-        return int(index.column() == Year ? Qt::AlignLeft | Qt::AlignVCenter
-                                          : Qt::AlignRight | Qt::AlignVCenter);
+        return int(column == lesson::LoanColumn::Year || column == NoteColumn
+                       ? Qt::AlignLeft | Qt::AlignVCenter
+                       : Qt::AlignRight | Qt::AlignVCenter);
     case Qt::FontRole:
-        if (size_t(index.row()) >= m_trace.years.size()) {
+        if (row(index.row()).kind != lesson::LoanRow::Kind::Full) {
             QFont bold;
             bold.setBold(true);
             return bold;
@@ -108,37 +95,31 @@ QVariant LoanModel::data(const QModelIndex &index, int role) const
 
 QVariant LoanModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section > NoteColumn)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const std::array headers{u"Год"_s, u"Долг в начале года"_s, u"Проценты"_s, u"Выплата"_s,
-                                    u"Долг в конце года"_s};
-    return headers.at(size_t(section));
+    return toQString(section == NoteColumn ? lesson::LoanLesson::noteHeader()
+                                           : lesson::LoanLesson::headers().at(size_t(section)));
 }
 
 LoanPage::LoanPage(QStackedWidget *pages)
     : QWidget(pages)
 {
-    m_amount = new QLineEdit(this);
-    m_rate = new QLineEdit(this);
-    m_payment = new QLineEdit(this);
-    // The window's own captions and start texts.
-    const BankForm bank;
+    const std::vector<lesson::InputField> &fields = lesson::loanFields();
     auto *boxes = new QGridLayout;
-    int row = 0;
-    for (const auto &[box, text, label] : {std::tuple{m_amount, &bank.Text1, u"Label1"},
-                                           {m_rate, &bank.Text2, u"Label2"},
-                                           {m_payment, &bank.Text3, u"Label3"}}) {
-        box->setObjectName(toQString(text->name()));
-        box->setText(toQString(text->text()));
-        box->setMaxLength(TextBox::MaxLength);
-        box->setAccessibleName(toQString(text->layout().accessibleName));
+    for (size_t i = 0; i < m_boxes.size(); ++i) {
+        const lesson::InputField &field = fields.at(i);
+        auto *box = new QLineEdit(toQString(field.start), this);
+        box->setObjectName(QString::fromLatin1(field.id));
+        box->setMaxLength(field.maxLength);
+        box->setAccessibleName(toQString(field.caption));
         connect(box, &QLineEdit::returnPressed, this, &LoanPage::calculate);
-        auto *caption = new QLabel(toQString(bank.label(label).caption()), this);
+        auto *caption = new QLabel(toQString(field.caption) + u':', this);
         caption->setBuddy(box);
         caption->setWordWrap(true);
-        boxes->addWidget(caption, row, 0);
-        boxes->addWidget(box, row, 1);
-        ++row;
+        boxes->addWidget(caption, int(i), 0);
+        boxes->addWidget(box, int(i), 1);
+        m_boxes[i] = box;
     }
     m_result = new QLabel(this);
     m_result->setObjectName(u"loanResult"_s);
@@ -147,46 +128,44 @@ LoanPage::LoanPage(QStackedWidget *pages)
     m_model = new LoanModel(this);
     m_table = new QTableView(this);
     m_table->setObjectName(u"schedule"_s);
-    m_table->setAccessibleName(u"Годы погашения"_s);
+    m_table->setAccessibleName(toQString(lesson::LoanLesson::tableName()));
     m_table->setModel(m_model);
     m_table->verticalHeader()->hide();
     // Every row is one line high: the view then need not measure the rows it does not show.
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    // Columns as wide as their longest text, measured once rather than row by row; a narrow
-    // window scrolls the table sideways instead of cutting its amounts.
-    const QFontMetrics metrics = m_table->fontMetrics();
-    const int padding = metrics.horizontalAdvance(u"00"_s);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setStretchLastSection(true);
-    for (int column = 0; column < Columns; ++column) {
-        const QString widest = column == Year ? u"32768, остановка"_s : u"00000000000.00"_s;
-        m_table->setColumnWidth(
-            column,
-            std::max(metrics.horizontalAdvance(widest),
-                     metrics.horizontalAdvance(
-                         m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString())) +
-                padding);
-    }
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->setMinimumHeight(m_table->fontMetrics().height() * 8);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setMinimumHeight(m_table->fontMetrics().height() * 6);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &LoanPage::showYear);
+    m_year = new QLabel(this);
+    m_year->setObjectName(u"yearSentence"_s);
+    m_year->setTextFormat(Qt::PlainText);
+    m_year->setWordWrap(true);
+    m_totals = new QLabel(this);
+    m_totals->setObjectName(u"totals"_s);
+    m_totals->setTextFormat(Qt::PlainText);
+    m_totals->setWordWrap(true);
     m_chart = new QChartView(this);
     m_chart->setObjectName(u"chart"_s);
-    m_chart->setAccessibleName(u"График долга по годам"_s);
     m_chart->setRenderHint(QPainter::Antialiasing);
-    m_chart->setMinimumHeight(200);
+    m_chart->setMinimumHeight(280);
     m_chart->setFocusPolicy(Qt::NoFocus);
-    m_save = new QPushButton(u"Сохранить CSV…"_s, this);
+    const lesson::LessonTexts &texts = lesson::lessonTexts();
+    m_save = new QPushButton(toQString(texts.saveCsv), this);
     m_save->setObjectName(u"saveCsv"_s);
     m_save->setAutoDefault(false);
     connect(m_save, &QPushButton::clicked, this, &LoanPage::saveCsv);
 
     // Made after the table and the save button, so that Tab reaches it last.
-    auto *calculateButton = new QPushButton(toQString(bank.Command2.caption()), this);
+    auto *calculateButton = new QPushButton(toQString(texts.run), this);
     calculateButton->setObjectName(u"calculate"_s);
     calculateButton->setAutoDefault(false);
     connect(calculateButton, &QPushButton::clicked, this, &LoanPage::calculate);
-    boxes->addWidget(calculateButton, row, 1, Qt::AlignLeft);
+    boxes->addWidget(calculateButton, int(m_boxes.size()), 1, Qt::AlignLeft);
     boxes->setColumnStretch(1, 1);
 
     auto *layout = new QVBoxLayout(this);
@@ -194,71 +173,125 @@ LoanPage::LoanPage(QStackedWidget *pages)
     layout->addLayout(boxes);
     layout->addWidget(m_result);
     layout->addWidget(m_table, 3);
+    layout->addWidget(m_year);
+    layout->addWidget(m_totals);
     layout->addWidget(m_save, 0, Qt::AlignLeft);
     layout->addWidget(m_chart, 2);
     pages->addWidget(this);
 }
 
+void LoanPage::setFields(const std::array<QString, 3> &amountRatePayment)
+{
+    for (size_t i = 0; i < m_boxes.size(); ++i)
+        m_boxes[i]->setText(amountRatePayment[i]);
+}
+
+std::array<QString, 3> LoanPage::fields() const
+{
+    return {m_boxes[0]->text(), m_boxes[1]->text(), m_boxes[2]->text()};
+}
+
 void LoanPage::calculate()
 {
-    m_model->setTrace(lesson::traceLoan(toCoreText(m_amount->text()), toCoreText(m_rate->text()),
-                                        toCoreText(m_payment->text())));
-    const lesson::LoanTrace &trace = m_model->trace();
-    m_result->setText(toQString(trace.message.empty() ? trace.caption : trace.message)
-                          .replace(toQString(std::u16string(Label::LineBreak)), u"\n"_s));
-    m_save->setEnabled(m_model->rowCount() > 0);
+    m_model->setLesson(lesson::LoanLesson(toCoreText(m_boxes[0]->text()),
+                                          toCoreText(m_boxes[1]->text()),
+                                          toCoreText(m_boxes[2]->text())));
+    const lesson::LoanLesson &loan = m_model->lesson();
+    m_result->setText(toQString(loan.summary()));
+    m_save->setEnabled(loan.hasTable());
+    const lesson::LoanTotals totals = loan.totals();
+    m_totals->setText(toQString(totals.sentence));
+    m_totals->setVisible(loan.hasTotals());
+    fitColumns();
+    showYear();
     showChart();
+}
+
+void LoanPage::fitColumns()
+{
+    // As wide as the header, the first and the last row, where the largest amounts and the
+    // longest year label stand; measured without reading every year of a long loan.
+    // The marked last row is bold.
+    QFont bold = m_table->font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    const int padding = metrics.horizontalAdvance(u"00"_s);
+    const int rows = m_model->rowCount();
+    for (int column = 0; column < m_model->columnCount(); ++column) {
+        int width = metrics.horizontalAdvance(
+                        m_model->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                    padding;
+        for (int row : {0, rows - 1}) {
+            if (row >= 0)
+                width = std::max(width, metrics.horizontalAdvance(
+                                            m_model->index(row, column).data().toString()) +
+                                            padding);
+        }
+        m_table->setColumnWidth(column, width);
+    }
+    // A short loan's table is no higher than its rows; a long one scrolls.
+    const int fitted = m_table->horizontalHeader()->sizeHint().height() +
+                       rows * m_table->verticalHeader()->defaultSectionSize() +
+                       m_table->horizontalScrollBar()->sizeHint().height() +
+                       2 * m_table->frameWidth();
+    m_table->setMaximumHeight(std::max(fitted, m_table->minimumHeight()));
+}
+
+void LoanPage::showYear()
+{
+    const int rows = m_model->rowCount();
+    const QModelIndex current = m_table->currentIndex();
+    // The year chosen in the table, or the last, which says how the loan ends.
+    const int row = current.isValid() ? current.row() : rows - 1;
+    const QString sentence = row >= 0 ? toQString(m_model->row(row).sentence) : QString();
+    m_year->setText(sentence);
+    m_year->setAccessibleName(sentence);
+    m_year->setVisible(!sentence.isEmpty());
 }
 
 void LoanPage::showChart()
 {
-    const lesson::LoanTrace &trace = m_model->trace();
+    const lesson::LoanChart shown = m_model->lesson().chart();
+    m_chart->setAccessibleName(toQString(shown.title));
+    m_chart->setAccessibleDescription(toQString(shown.description));
+    // A loan refused has no line to draw: no empty axes either.
+    m_chart->setVisible(!shown.points.empty());
     auto *chart = new QChart;
     chart->legend()->hide();
-    chart->setTitle(u"Долг в конце года, руб."_s);
+    chart->setTitle(toQString(shown.title));
+    // The palette's own colours, so a high-contrast theme draws the line and the text too.
+    chart->setBackgroundBrush(palette().base());
+    chart->setTitleBrush(palette().text());
     auto *series = new QLineSeries(chart);
-    const std::vector<lesson::LoanYear> &years = trace.years;
-    const size_t every = years.size() / ChartPoints + 1;
-    if (!years.empty())
-        series->append(0, years.front().owedAtStart);
-    for (size_t i = 0; i < years.size(); ++i) {
-        if (i % every == 0 || i + 1 == years.size())
-            series->append(years[i].year, years[i].owedAtEnd);
-    }
+    for (const lesson::LoanChart::Point &point : shown.points)
+        series->append(point.year, point.owed);
+    series->setPen(QPen(palette().color(QPalette::Text), 2));
     chart->addSeries(series);
-    auto *x = new QValueAxis(chart);
-    x->setTitleText(u"Год"_s);
-    x->setLabelFormat(u"%d"_s);
-    x->setRange(0, std::max<double>(1, double(years.size())));
-    auto *y = new QValueAxis(chart);
-    y->setLabelFormat(u"%.0f"_s);
-    y->setMin(0);
-    if (!years.empty())
-        y->setMax(years.front().owedAtStart);
-    chart->addAxis(x, Qt::AlignBottom);
-    chart->addAxis(y, Qt::AlignLeft);
-    series->attachAxis(x);
-    series->attachAxis(y);
+    for (auto [axis, side] : {std::pair{chartAxis(shown.years, chart), Qt::AlignBottom},
+                              {chartAxis(shown.amounts, chart), Qt::AlignLeft}}) {
+        axis->setLabelsBrush(palette().text());
+        axis->setTitleBrush(palette().text());
+        axis->setLinePenColor(palette().color(QPalette::Text));
+        axis->setGridLineColor(palette().color(QPalette::Mid));
+        chart->addAxis(axis, side);
+        series->attachAxis(axis);
+    }
     QChart *previous = m_chart->chart();
     m_chart->setChart(chart);
     delete previous;
-    m_chart->setAccessibleDescription(
-        years.empty() ? u"Полных лет нет."_s
-                      : u"С %1 руб. в начале до %2 руб. в конце года %3."_s
-                            .arg(amount(years.front().owedAtStart), amount(years.back().owedAtEnd))
-                            .arg(years.back().year));
 }
 
 void LoanPage::saveCsv()
 {
-    const QString path = QFileDialog::getSaveFileName(this, u"Сохранить CSV"_s, u"Займ.csv"_s,
-                                                      u"Таблицы CSV (*.csv)"_s);
+    const lesson::LessonTexts &texts = lesson::lessonTexts();
+    const QString path = QFileDialog::getSaveFileName(
+        this, toQString(texts.saveCsv), toQString(texts.csvFileName), toQString(texts.csvFilter));
     if (path.isEmpty())
         return;
-    const std::string csv = lesson::loanCsv(m_model->trace());
+    const std::string csv = m_model->lesson().csv();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv.data(), qint64(csv.size())) < 0 ||
         !file.commit())
-        presentMessage(u"Не удалось сохранить файл: %1"_s.arg(file.errorString()),
+        presentMessage(toQString(texts.saveFailed) + u' ' + file.errorString(),
                        window()->windowTitle(), this);
 }

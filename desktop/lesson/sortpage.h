@@ -3,6 +3,7 @@
 #include "lesson.h"
 
 #include <QWidget>
+#include <optional>
 
 class ArrayBars;
 class QComboBox;
@@ -13,10 +14,9 @@ class QSpinBox;
 class QStackedWidget;
 class QTimer;
 
-// One method's sort, a step at a time: the arrays as bars, the sentence that says the step, the
-// counters and the method's lines with the current one marked. Step 0 is the arrays as read,
-// before the sort's first step; every step is shown from the trace alone, so going back is exact.
-// Nothing plays until the user asks.
+// One method's sort, a step at a time, as the lesson's model shows it: the arrays as bars, the
+// heading and the sentence, the counters, the method's variables and its lines with the current
+// one marked. The player decides the step; the page only draws it. Nothing plays until asked.
 class SortPage : public QWidget {
     Q_OBJECT
 public:
@@ -24,29 +24,30 @@ public:
     explicit SortPage(QStackedWidget *pages);
 
     void setTrace(lesson::SortTrace trace);
-    const lesson::SortTrace &trace() const { return m_trace; }
-    int step() const { return m_step; }
-    int stepCount() const { return int(m_trace.steps.size()); }
+    const lesson::SortLesson &lesson() const { return *m_lesson; }
+    const lesson::StepPlayer &player() const { return m_player; }
     void goTo(int step);
-    void setPlaying(bool playing);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
+    void press(lesson::Key key);
+    // Where the step keys work: the focus starts here.
+    QWidget *stepView() const;
 
 private:
-    void showStep(int step);
+    // Runs a move of the player, then shows where it left the step and whether it plays.
+    void move(auto &&change);
+    void showStep();
     void showLines(int line);
     void fitLines();
-    void announce(const QString &sentence);
+    void resizeEvent(QResizeEvent *event) override;
 
-    lesson::SortTrace m_trace;
-    int m_step = 0;
+    std::optional<lesson::SortLesson> m_lesson;
+    lesson::StepPlayer m_player;
     ArrayBars *m_bars;
+    QLabel *m_heading;
     QLabel *m_sentence;
     QLabel *m_message;
+    QLabel *m_inPlace;
     QLabel *m_counters;
-    QLabel *m_position;
+    QLabel *m_variables;
     QListWidget *m_lines;
     QPushButton *m_play;
     QComboBox *m_speed;

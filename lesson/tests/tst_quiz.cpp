@@ -145,9 +145,9 @@ TEST_CASE("every question's key is what the numbers give, on table and drawn inp
             std::map<std::string, std::u16string> keys = keysByPlace(questions);
             const std::map<std::string, std::u16string> expected = expectedKeys(method, input);
             CHECK(keys.size() == expected.size());
-            for (const auto &[place, key] : expected) {
-                INFO(place);
-                CHECK(keys[place] == key);
+            for (const auto &place : expected) {
+                INFO(place.first);
+                CHECK(keys[place.first] == place.second);
             }
             for (const Question &question : questions) {
                 CHECK(question.askedAt < question.step);
