@@ -111,18 +111,18 @@ const QuizTexts &quizTexts()
 
 std::optional<std::string_view> yesNoForKey(char16_t key)
 {
-    // The Russian layout puts н on Y and т on N.
+    // The letters the grading reads as a whole answer: Latin, and the first of «да» and «нет».
     switch (key) {
     case u'y':
     case u'Y':
-    case u'н':
-    case u'Н':
+    case u'д':
+    case u'Д':
     case u'1':
         return "yes";
     case u'n':
     case u'N':
-    case u'т':
-    case u'Т':
+    case u'н':
+    case u'Н':
     case u'2':
         return "no";
     default:

@@ -74,8 +74,8 @@ struct QuizTexts {
 };
 const QuizTexts &quizTexts();
 
-// «yes» for Y, 1 and the Russian layout's key of Y, «no» for N, 2 and its key; nothing else. A
-// view passes a key press on a yes/no question through this to QuizSession::answer.
+// "yes" for Y, Д and 1, "no" for N, Н and 2, either case; nothing for any other key. A view passes
+// the character of a key pressed on a yes/no question through this to QuizSession::answer.
 std::optional<std::string_view> yesNoForKey(char16_t key);
 
 // A button of a question's answer: `answer` is what answer() takes and the web's data-answer

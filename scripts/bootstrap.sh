@@ -9,7 +9,7 @@ set -euo pipefail
 packages=(g++ clang libclang-rt-14-dev libc++-14-dev libc++abi-14-dev cmake ninja-build doctest-dev
     libfast-float-dev nlohmann-json3-dev qt6-base-dev libqt6opengl6-dev qt6-qpa-plugins
     qt6-translations-l10n qt6-charts-dev xvfb xauth fonts-dejavu-core locales python3 emscripten
-    chromium firefox-esr fonttools woff2 "$@")
+    chromium firefox-esr fonttools woff2 esbuild "$@")
 # A node from outside Debian brings its own npm; Debian's would replace that node with its own.
 command -v npm >/dev/null || packages+=(npm)
 

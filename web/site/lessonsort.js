@@ -72,13 +72,13 @@ export class SortView {
     bindSpeed(handler) {
         $('speed').addEventListener('change', () => handler(Number($('speed').value)));
     }
-    // `handler(key)` returns whether the lesson took the key. Keys work anywhere on the view but
-    // in the boxes that take them themselves; Space on the player's own buttons plays too.
+    // `handler(key)` returns whether the lesson took the key. Keys work anywhere on the page but
+    // in the boxes that take them themselves; Space on a button plays too, so that Space after
+    // the forward button or the run button plays rather than pressing it again.
     bindKey(handler) {
         document.addEventListener('keydown', event => {
             if ($('sortView').hidden || event.altKey || event.ctrlKey || event.metaKey || event.isComposing ||
-                event.target.closest('input, select, textarea') ||
-                (event.key === ' ' && event.target.closest('button, a, summary') && !event.target.closest('.player')))
+                event.target.closest('input, select, textarea') || (event.key === ' ' && event.target.closest('a')))
                 return;
             if (handler(event.key))
                 event.preventDefault();

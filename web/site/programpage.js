@@ -1,6 +1,7 @@
 // A program's page: runs the program's form from the WebAssembly module behind the window that
-// the page already shows. Everything the first click needs is imported here, so that the browser
-// asks for it all at once: each level of imports below this one made the first click later.
+// the page already shows. Everything the first click needs is imported here, and the built site
+// has it all in this one file: each level of imports, and then each request, made the first click
+// later. What is imported dynamically stays a file of its own, loaded after the first answer.
 import { CaptionFitter } from './captionfit.js';
 import { FormBridge } from './formbridge.js';
 import { MessageBox } from './messagebox.js';

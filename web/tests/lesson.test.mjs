@@ -153,6 +153,10 @@ test('the keys and the player: never below step 0, PageUp and PageDown, Space af
     await expect(page.locator('#play')).toHaveClass(/playing/);
     expect(Number(await step(page))).toBeLessThan(Number(count));
     await page.click('#play');
+    await expect(page.locator('#play')).not.toHaveClass(/playing/);
+    await page.click('#show');
+    await page.keyboard.press(' ');
+    await expect(page.locator('#play')).toHaveClass(/playing/);
 });
 
 // First in its page, before the offline worker serves the module.

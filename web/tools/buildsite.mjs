@@ -1,15 +1,17 @@
 // Builds the static site: one page per program with its window written in from the layout
 // table, the list of programs, the module, the font subset, the manifest and a service worker
 // whose cache is named after a hash of everything it caches.
+import { execFileSync } from 'node:child_process';
 import { createHash } from 'node:crypto';
-import { copyFileSync, mkdirSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { copyFileSync, mkdirSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { parseArgs } from 'node:util';
 import { lessonPage } from './lessonpage.mjs';
 import { checkPage } from './quizpage.mjs';
 
 const { values: args } = parseArgs({
-    options: Object.fromEntries(['layouts', 'lesson-texts', 'module', 'font', 'font-licence', 'programs', 'lesson', 'sources', 'out']
+    options: Object.fromEntries(['layouts', 'lesson-texts', 'module', 'font', 'font-licence', 'programs', 'lesson', 'sources', 'esbuild', 'out']
         .map(name => [name, { type: 'string' }])),
 });
 for (const [name, value] of Object.entries(args))
@@ -183,6 +185,20 @@ writeFileSync(join(out, 'manifest.webmanifest'), JSON.stringify({
 for (const file of readdirSync(args.sources))
     if (file !== 'sw.js')
         copyFileSync(join(args.sources, file), join(out, file));
+// A program page's start in one file: each level of imports cost its first click a round of
+// requests. What the page imports dynamically loads later, as its own file: a first pass finds it.
+function bundle(entry) {
+    const common = [entry, '--bundle', '--format=esm', '--log-level=warning'];
+    const inSources = { cwd: args.sources };
+    const scratch = mkdtempSync(join(tmpdir(), 'buildsite-'));
+    const meta = join(scratch, 'meta.json');
+    execFileSync(args.esbuild, [...common, `--metafile=${meta}`, `--outfile=${join(scratch, entry)}`], inSources);
+    const later = Object.values(JSON.parse(readFileSync(meta, 'utf8')).inputs).flatMap(input =>
+        input.imports.filter(({ kind }) => kind === 'dynamic-import').map(({ original }) => original));
+    rmSync(scratch, { recursive: true });
+    execFileSync(args.esbuild, [...common, ...later.map(file => `--external:${file}`), `--outfile=${join(out, entry)}`], inSources);
+}
+bundle('programpage.js');
 for (const file of ['demos.wasm', 'traces.wasm'])
     copyFileSync(join(args.module, file), join(out, file));
 copyFileSync(args.font, join(out, 'fonts', 'DejaVuSans.woff2'));
