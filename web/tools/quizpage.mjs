@@ -29,9 +29,9 @@ export function quizSection({ escapeHtml, texts }) {
 <div id="end" hidden>
 <h2 id="endHeading" tabindex="-1">${escapeHtml(quiz.endHeading)}</h2>
 <p>${escapeHtml(quiz.scoreLabel)} <strong id="score"></strong></p>
-<h3>${escapeHtml(quiz.mistakesHeading)}</h3>
+<h3 id="mistakesHeading">${escapeHtml(quiz.mistakesHeading)}</h3>
 <p id="noMistakes">${escapeHtml(quiz.noMistakes)}</p>
-<div class="tablebox"><table id="mistakes" class="quiztable"><thead><tr>${headers}</tr></thead><tbody></tbody></table></div>
+<div class="tablebox" tabindex="0" role="region" aria-labelledby="mistakesHeading"><table id="mistakes" class="quiztable"><thead><tr>${headers}</tr></thead><tbody></tbody></table></div>
 <p><label for="studentName">${escapeHtml(quiz.nameLabel)}</label>
 <input type="text" id="studentName" autocomplete="name" spellcheck="false"></p>
 <p>${escapeHtml(quiz.checkCode)}: <output id="checkcode"></output>
@@ -61,8 +61,8 @@ export function checkPage({ head, escapeHtml, texts }) {
 <p><button type="submit" id="verify">${escapeHtml(quiz.verify)}</button></p>
 </form>
 <p id="noCodes">${escapeHtml(quiz.noCodes)}</p>
-<div class="tablebox"><table id="results" class="quiztable" hidden>
-<caption>${escapeHtml(quiz.resultsCaption)}</caption>
+<div class="tablebox" tabindex="0" role="region" aria-labelledby="resultsCaption"><table id="results" class="quiztable" hidden>
+<caption id="resultsCaption">${escapeHtml(quiz.resultsCaption)}</caption>
 <thead><tr>${headers}</tr></thead>
 <tbody></tbody>
 </table></div>
