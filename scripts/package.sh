@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Builds the release files into build/release: the .deb, the .rpm, a source tarball of the
-# committed tree and, when build-web/site exists, the web site as a tarball. Builds the programs
-# first when the build is missing or out of date.
+# committed tree and, when build-web/site exists, the web site as a tarball and as a SCORM 1.2
+# package for course platforms. Builds the programs first when the build is missing or out of date.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 release="$build/release"
 
-"$root/scripts/bootstrap.sh" dpkg-dev rpm git
+"$root/scripts/bootstrap.sh" dpkg-dev rpm git zip
 "$root/scripts/build.sh"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 name=classroom-demos-$version
@@ -29,6 +29,13 @@ git -C "$root" archive --format=tar.gz --prefix="$name/" -o "$release/$name.tar.
 if [ -d "$root/build-web/site" ]; then
     tar --sort=name --owner=0 --group=0 --numeric-owner -C "$root/build-web" \
         -czf "$release/$name-web.tar.gz" --transform "s|^site|$name-web|" site
+    # The site with its manifest at the root, as a course platform imports it.
+    manifest="$root/build-web/scorm/imsmanifest.xml"
+    if [ -f "$manifest" ]; then
+        (cd "$root/build-web/site" && find . -type f -printf '%P\n' | LC_ALL=C sort |
+            zip -X -q -@ "$release/$name-scorm.zip")
+        zip -X -q -j "$release/$name-scorm.zip" "$manifest"
+    fi
 fi
 
 ls -1 "$release"/*

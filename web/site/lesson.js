@@ -5,6 +5,7 @@ import './register.js';
 import { showComparison } from './lessoncompare.js';
 import { LoanView } from './lessonloan.js';
 import { loadLesson } from './lessonmodule.js';
+import { QuizMode } from './lessonquiz.js';
 import { SortView } from './lessonsort.js';
 
 const $ = id => document.getElementById(id);
@@ -33,6 +34,9 @@ $('program').addEventListener('change', () => {
     showInputs();
     answer ? answer() : pressed = true;
 });
+$('modeSwitch').addEventListener('change', () => {
+    answer ? answer() : pressed = true;
+});
 $('inputs').addEventListener('submit', event => {
     event.preventDefault();
     answer ? answer() : pressed = true;
@@ -50,6 +54,7 @@ $('inputs').classList.remove('loading');
 
 const sortView = new SortView();
 const loanView = new LoanView();
+const quizMode = new QuizMode(lesson, { sortView, loanView, chartPoints: ChartPoints });
 let interval = lesson.setSpeed(sortView.speed());
 let timer = 0;
 let written = '';
@@ -78,13 +83,23 @@ function tick() {
     showStep();
 }
 
-// `link`: { program, fields, step }, as the module reads an address.
-function show(link, push) {
+// `link`: { program, fields, step }, as the module reads an address; `mode` as the «Проверь себя»
+// run takes it (QuizMode.open), which draws the views itself when the link is in the mode.
+function show(link, push, mode = 0) {
     $('program').value = link.program;
     showInputs();
     for (const [index, box] of fields.entries())
         box.value = link.fields[index];
     lesson.keep(link.program, link.fields);
+    const run = quizMode.open(mode);
+    if (run) {
+        clearTimeout(timer);
+        timer = 0;
+        written = run;
+        if (written !== location.hash)
+            history[push ? 'pushState' : 'replaceState'](null, '', written);
+        return;
+    }
     const kind = kindOf(link.program);
     $('sortView').hidden = kind !== 'sort';
     $('compare').hidden = kind !== 'compare';
@@ -105,20 +120,31 @@ function show(link, push) {
     writeAddress(push);
 }
 
-const fromInputs = () => show({ program: $('program').value, fields: fields.map(box => box.value), step: 0 }, true);
+const fromInputs = () => show({ program: $('program').value, fields: fields.map(box => box.value), step: 0 }, true,
+    quizMode.switchedOn() ? 1 : 2);
 answer = fromInputs;
 
+quizMode.onNewTask = fragment => show(lesson.readLink(fragment), true);
 sortView.bindMove(id => {
+    if (quizMode.active)
+        return quizMode.step(() => lesson.move(id));
     lesson.move(id);
     showStep();
 });
 sortView.bindKey(key => {
+    if (quizMode.active) {
+        let took = false;
+        quizMode.step(() => took = lesson.press(key) >= 0);
+        return took;
+    }
     if (lesson.press(key) < 0)
         return false;
     showStep();
     return true;
 });
 sortView.bindJump(step => {
+    if (quizMode.active)
+        return quizMode.step(() => lesson.jump(step));
     lesson.jump(step);
     showStep();
 });

@@ -2,6 +2,7 @@
 // boxes' texts, the sort with its player and the loan; the page sends keys and moves, and reads
 // back the step, the comparison or the loan's rows as JSON.
 import { PageModule } from './pagemodule.js';
+import { quizCalls } from './quizmodule.js';
 
 export async function loadLesson() {
     const module = await PageModule.load('traces.wasm');
@@ -40,6 +41,8 @@ export async function loadLesson() {
         compare: () => json(calls.compare()),
         openLoan: chartPoints => json(calls.openLoan(chartPoints)),
         loanRow: index => json(calls.loanRow(index)),
+        // «Проверь себя»: the core's run of the mode (quizmodule.js).
+        quiz: quizCalls(module),
         loanCsv: () => new Blob([module.bytes(calls.loanCsv())], { type: 'text/csv;charset=utf-8' }),
     };
 }

@@ -8,7 +8,7 @@ const site = fileURLToPath(new URL('../../build-web/site/', import.meta.url));
 const pages = readdirSync(site).filter(file => file.endsWith('.html'));
 
 test('every page carries the policy and no inline script or style', () => {
-    expect(pages.sort()).toEqual(['index.html', 'lesson.html', ...programs.map(program => `${program}.html`)].sort());
+    expect(pages.sort()).toEqual(['check.html', 'index.html', 'lesson.html', ...programs.map(program => `${program}.html`)].sort());
     for (const file of pages) {
         const html = readFileSync(site + file, 'utf8');
         expect(html, file).toContain('<meta http-equiv="Content-Security-Policy" ' +

@@ -8,6 +8,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { parseArgs } from 'node:util';
 import { lessonPage } from './lessonpage.mjs';
+import { checkPage } from './quizpage.mjs';
 
 const { values: args } = parseArgs({
     options: Object.fromEntries(['layouts', 'lesson-texts', 'module', 'font', 'font-licence', 'programs', 'lesson', 'sources', 'esbuild', 'out']
@@ -145,8 +146,9 @@ const programs = Object.keys(layouts);
 for (const program of programs)
     writeFileSync(join(out, `${program}.html`), programPage(program, layouts[program]));
 writeFileSync(join(out, 'layout.css'), css.join('\n') + '\n');
-writeFileSync(join(out, `${lesson}.html`),
-    lessonPage({ head, escapeHtml, texts: JSON.parse(readFileSync(args['lesson-texts'], 'utf8')) }));
+const lessonTexts = JSON.parse(readFileSync(args['lesson-texts'], 'utf8'));
+writeFileSync(join(out, `${lesson}.html`), lessonPage({ head, escapeHtml, texts: lessonTexts }));
+writeFileSync(join(out, 'check.html'), checkPage({ head, escapeHtml, texts: lessonTexts }));
 
 const items = [...programs, lesson].map(program => {
     const { name, comment } = menuEntry(program);

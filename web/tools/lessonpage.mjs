@@ -1,5 +1,7 @@
 // The lesson page, «Разбор»: its choices, boxes, player and table headers as the core names them
 // (`texts`, written by lessontexts.cpp), and the empty views that lesson.js fills from the module.
+import { modeSwitch, quizSection } from './quizpage.mjs';
+
 export function lessonPage({ head, escapeHtml, texts }) {
     const options = texts.choices.map(choice =>
         `<option value="${escapeHtml(choice.program)}" data-kind="${choice.kind}">${escapeHtml(choice.label)}</option>`).join('\n');
@@ -17,6 +19,7 @@ export function lessonPage({ head, escapeHtml, texts }) {
         .map(header => `<th scope="col">${escapeHtml(header)}</th>`).join('');
 
     return head(texts.title, 'lesson', `<link rel="stylesheet" href="lesson.css">
+<link rel="stylesheet" href="quiz.css">
 <link rel="preload" href="traces.wasm" as="fetch" type="application/wasm" crossorigin>
 <script type="module" src="lesson.js"></script>
 `) + `<body class="lesson">
@@ -28,6 +31,7 @@ export function lessonPage({ head, escapeHtml, texts }) {
 <select id="program">
 ${options}
 </select></p>
+${modeSwitch({ escapeHtml, texts })}
 <div id="sortInputs">${box(numbers)}</div>
 <div id="loanInputs" hidden>
 ${loanFields.map(box).join('\n')}
@@ -35,7 +39,7 @@ ${loanFields.map(box).join('\n')}
 <p><button type="submit" id="show">${escapeHtml(texts.run)}</button></p>
 </form>
 <p id="status" role="alert" hidden>Разбор не загрузился: обновите страницу.</p>
-
+${quizSection({ escapeHtml, texts })}
 <section id="sortView" aria-labelledby="steps" hidden>
 <h2 id="steps" data-step="0" data-count="0"></h2>
 <div class="arrays">

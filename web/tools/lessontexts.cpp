@@ -39,6 +39,45 @@ Json field(const lesson::InputField &field)
             {"maxLength", field.maxLength}};
 }
 
+// The mode's captions and the teacher's table's headers, for lesson.html and check.html.
+Json quizTable()
+{
+    const lesson::QuizTexts &texts = lesson::quizTexts();
+    Json headers = Json::array();
+    for (const std::u16string &header : lesson::checkTableHeaders())
+        headers.push_back(utf8(header));
+    return {
+        {"mode", utf8(texts.mode)},
+        {"watchMode", utf8(texts.watchMode)},
+        {"newTask", utf8(texts.newTask)},
+        {"answerLabel", utf8(texts.answerLabel)},
+        {"submit", utf8(texts.submit)},
+        {"answerFirst", utf8(texts.answerFirst)},
+        {"questionsHeading", utf8(texts.questionsHeading)},
+        {"endHeading", utf8(texts.endHeading)},
+        {"scoreLabel", utf8(texts.scoreLabel)},
+        {"mistakesHeading", utf8(texts.mistakesHeading)},
+        {"noMistakes", utf8(texts.noMistakes)},
+        {"mistakeColumns", Json::array({utf8(texts.mistakeStep), utf8(texts.mistakeQuestion),
+                                        utf8(texts.mistakeAnswer), utf8(texts.mistakeKey)})},
+        {"showStep", utf8(texts.showStep)},
+        {"nameLabel", utf8(texts.nameLabel)},
+        {"checkCode", utf8(texts.checkCode)},
+        {"checkCodeHint", utf8(texts.checkCodeHint)},
+        {"noCheckCode", utf8(texts.noCheckCode)},
+        {"copy", utf8(texts.copy)},
+        {"again", utf8(texts.again)},
+        {"noQuestions", utf8(texts.noQuestions)},
+        {"checkTitle", utf8(texts.checkTitle)},
+        {"checkIntro", utf8(texts.checkIntro)},
+        {"codesLabel", utf8(texts.codesLabel)},
+        {"verify", utf8(texts.verify)},
+        {"resultsCaption", utf8(texts.resultsCaption)},
+        {"noCodes", utf8(texts.noCodes)},
+        {"checkHeaders", headers},
+    };
+}
+
 } // namespace
 
 int main()
@@ -83,6 +122,7 @@ int main()
         {"loanHeaders", headers},
         {"loanNoteHeader", utf8(lesson::LoanLesson::noteHeader())},
         {"loanTableName", utf8(lesson::LoanLesson::tableName())},
+        {"quiz", quizTable()},
     };
     std::cout << table.dump(1) << '\n';
 }
