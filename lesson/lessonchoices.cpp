@@ -59,10 +59,11 @@ const InputField &numbersField()
             const std::unique_ptr<Form> form = program.make();
             if (const auto *sorting = dynamic_cast<const SortingForm *>(form.get())) {
                 return InputField{"input", sorting->Text1.layout().accessibleName,
-                                  std::u16string(ExampleNumbers), TextBox::MaxLength};
+                                  std::u16string(ExampleNumbers), TextBox::MaxLength,
+                                  sorting->Text1.name()};
             }
         }
-        return InputField{"input", {}, std::u16string(ExampleNumbers), TextBox::MaxLength};
+        return InputField{"input", {}, std::u16string(ExampleNumbers), TextBox::MaxLength, {}};
     }();
     return field;
 }
@@ -74,7 +75,8 @@ const std::vector<InputField> &loanFields()
         std::vector<InputField> list;
         for (const auto &[id, box] :
              {std::pair{"amount", &bank.Text1}, {"rate", &bank.Text2}, {"payment", &bank.Text3}})
-            list.push_back({id, box->layout().accessibleName, box->text(), TextBox::MaxLength});
+            list.push_back(
+                {id, box->layout().accessibleName, box->text(), TextBox::MaxLength, box->name()});
         return list;
     }();
     return fields;
@@ -83,8 +85,20 @@ const std::vector<InputField> &loanFields()
 const LessonTexts &lessonTexts()
 {
     static constexpr LessonTexts texts{
-        u"Разбор",         u"Что разобрать", u"Разобрать",           u"Строки метода",
-        u"Сохранить CSV…", u"Займ.csv",      u"Таблицы CSV (*.csv)", u"Не удалось сохранить файл:"};
+        u"Разбор",
+        u"Что разобрать",
+        u"Разобрать",
+        u"Строки метода",
+        u"Сохранить CSV…",
+        u"Займ.csv",
+        u"Таблицы CSV (*.csv)",
+        u"Не удалось сохранить файл:",
+        u"Разбор этого запуска",
+        u"Разбор не загрузился: обновите страницу.",
+        u"Перейти к году",
+        u"Скачать таблицу (CSV)",
+        u"разделитель «;», десятичная запятая и UTF-8 с меткой порядка байтов, так что "
+        u"электронные таблицы с русскими настройками открывают её без вопросов."};
     return texts;
 }
 

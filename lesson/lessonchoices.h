@@ -29,6 +29,7 @@ struct InputField {
     std::u16string caption; // the window's name for its box, e.g. «Десять чисел через пробел»
     std::u16string start; // the text the box starts with
     int maxLength;        // as the window's box
+    std::u16string box;   // the window's own box, e.g. "Text1"
 };
 const InputField &numbersField();
 const std::vector<InputField> &loanFields(); // amount, rate, payment
@@ -42,6 +43,10 @@ struct LessonTexts {
     // Saving the loan's table: the button, the file's suggested name, the dialog's filter, and
     // what is said, before the system's reason, when the file cannot be written.
     std::u16string_view saveCsv, csvFileName, csvFilter, saveFailed;
+    // The web edition's: the link under a program's window to the lesson of its last press, what
+    // the page says when its module did not load, the loan's year box, and the CSV's download
+    // with what the file is like.
+    std::u16string_view runLink, loadFailed, goToYear, downloadCsv, csvFormat;
 };
 const LessonTexts &lessonTexts();
 

@@ -39,6 +39,9 @@ function menuEntry(program) {
     return { name: field('Name'), comment: field('Comment') };
 }
 
+// The way back to the list, on every page but the list.
+const nav = '<nav><a href="index.html">← Все программы</a></nav>';
+
 const policy = "default-src 'self'; script-src 'self' 'wasm-unsafe-eval'";
 function head(title, icon, extra) {
     return `<!DOCTYPE html>
@@ -71,6 +74,16 @@ function inTabOrder(layout) {
         }
     }
     return [...layout.tabOrder.flatMap(name => before.get(name)), ...captions];
+}
+
+// Under the window of a program the lesson offers, hidden until a press has been answered: the
+// link to the lesson of that press, whose values lessonlink.js fills in from the boxes the core's
+// fragment names in braces.
+function runLink(program) {
+    const fragment = lessonTexts.runLinks[program];
+    return fragment === undefined ? '' : `<p class="lessonlink" hidden><a id="lessonLink" ` +
+        `data-href="${escapeHtml(`${lesson}.html${fragment}`)}">${escapeHtml(lessonTexts.runLink)}</a></p>
+`;
 }
 
 // The window's border, in CSS pixels, as style.css draws it.
@@ -117,7 +130,7 @@ function programPage(program, layout) {
 <script type="module" src="programpage.js"></script>
 `) + `<body class="program" data-program="${program}" data-default-button="${layout.defaultButton}" ` +
         `data-line-break="${escapeHtml(lineBreak)}">
-<nav><a href="index.html">← Все программы</a></nav>
+${nav}
 <main>
 <div id="window" class="window window-${program}" role="group" aria-labelledby="caption">
 <h1 id="caption" class="titlebar">${escapeHtml(layout.caption)}</h1>
@@ -125,7 +138,7 @@ function programPage(program, layout) {
 ${markup}
 </div>
 </div>
-<p id="status" role="alert" hidden></p>
+${runLink(program)}<p id="status" role="alert" hidden></p>
 <div id="ended" hidden>
 <h1>Программа «${escapeHtml(layout.caption)}» завершила работу.</h1>
 <p><a id="restart" href="${program}.html">Запустить снова</a> · <a href="index.html">К списку программ</a></p>
@@ -143,12 +156,13 @@ ${markup}
 }
 
 const programs = Object.keys(layouts);
+const lessonTexts = JSON.parse(readFileSync(args['lesson-texts'], 'utf8'));
 for (const program of programs)
     writeFileSync(join(out, `${program}.html`), programPage(program, layouts[program]));
 writeFileSync(join(out, 'layout.css'), css.join('\n') + '\n');
-const lessonTexts = JSON.parse(readFileSync(args['lesson-texts'], 'utf8'));
-writeFileSync(join(out, `${lesson}.html`), lessonPage({ head, escapeHtml, texts: lessonTexts }));
-writeFileSync(join(out, 'check.html'), checkPage({ head, escapeHtml, texts: lessonTexts }));
+writeFileSync(join(out, `${lesson}.html`),
+    lessonPage({ head, nav, escapeHtml, texts: lessonTexts }));
+writeFileSync(join(out, 'check.html'), checkPage({ head, nav, escapeHtml, texts: lessonTexts }));
 
 const items = [...programs, lesson].map(program => {
     const { name, comment } = menuEntry(program);

@@ -2,7 +2,8 @@
 // (`texts`, written by lessontexts.cpp), and the empty views that lesson.js fills from the module.
 import { modeSwitch, quizSection } from './quizpage.mjs';
 
-export function lessonPage({ head, escapeHtml, texts }) {
+// `nav`: the site's way back to the list of programs.
+export function lessonPage({ head, nav, escapeHtml, texts }) {
     const options = texts.choices.map(choice =>
         `<option value="${escapeHtml(choice.program)}" data-kind="${choice.kind}">${escapeHtml(choice.label)}</option>`).join('\n');
     // Each box is named by its id, which is the link's key; the module keeps them in this order.
@@ -23,7 +24,7 @@ export function lessonPage({ head, escapeHtml, texts }) {
 <link rel="preload" href="traces.wasm" as="fetch" type="application/wasm" crossorigin>
 <script type="module" src="lesson.js"></script>
 `) + `<body class="lesson">
-<nav><a href="index.html">← Все программы</a></nav>
+${nav}
 <main>
 <h1>${escapeHtml(texts.title)}</h1>
 <form id="inputs" class="loading">
@@ -38,7 +39,7 @@ ${loanFields.map(box).join('\n')}
 </div>
 <p><button type="submit" id="show">${escapeHtml(texts.run)}</button></p>
 </form>
-<p id="status" role="alert" hidden>Разбор не загрузился: обновите страницу.</p>
+<p id="status" role="alert" hidden>${escapeHtml(texts.loadFailed)}</p>
 ${quizSection({ escapeHtml, texts })}
 <section id="sortView" aria-labelledby="steps" hidden>
 <h2 id="steps" data-step="0" data-count="0"></h2>
@@ -70,7 +71,7 @@ ${quizSection({ escapeHtml, texts })}
 <p id="totals"></p>
 <figure id="chartFigure"><figcaption id="chartTitle"></figcaption>
 <svg id="chart" role="img"></svg></figure>
-<p class="goYear"><label for="goYear">Перейти к году</label> <input type="number" id="goYear" min="1" value="1"></p>
+<p class="goYear"><label for="goYear">${escapeHtml(texts.goToYear)}</label> <input type="number" id="goYear" min="1" value="1"></p>
 <p id="yearSentence"></p>
 <div id="scroller" tabindex="0" role="region" aria-labelledby="tableName">
 <table id="schedule">
@@ -79,7 +80,7 @@ ${quizSection({ escapeHtml, texts })}
 <tbody></tbody>
 </table>
 </div>
-<p id="csvOffer"><a id="csv" download="zaim.csv">Скачать таблицу (CSV)</a>: разделитель «;», десятичная запятая и UTF-8 с меткой порядка байтов, так что электронные таблицы с русскими настройками открывают её без вопросов.</p>
+<p id="csvOffer"><a id="csv" download="${escapeHtml(texts.csvFileName)}">${escapeHtml(texts.downloadCsv)}</a>: ${escapeHtml(texts.csvFormat)}</p>
 </section>
 </main>
 </body>

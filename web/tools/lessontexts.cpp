@@ -1,6 +1,7 @@
 // Writes what the lesson page shows before its module has loaded, as the core has it: the
 // choices in the build's program order, the boxes, the player's captions and speeds, the arrays'
-// captions and the loan table's headers, for the site's build to write into lesson.html.
+// captions and the loan table's headers, for the site's build to write into lesson.html; and the
+// link each program's page offers to the lesson of its last press.
 #include "lesson.h"
 #include "utf8.h"
 
@@ -78,6 +79,34 @@ Json quizTable()
     };
 }
 
+// Per program of the build the lesson offers, the core's fragment for it with each value the id
+// of the window's box that holds it, in braces, which the page replaces by the box's text encoded
+// as formatLink encodes it: the keys, their order and the step stay the core's.
+Json runLinks()
+{
+    const auto marked = [](const lesson::InputField &field) { return u"{" + field.box + u"}"; };
+    const std::vector<lesson::InputField> &loan = lesson::loanFields();
+    Json links = Json::object();
+    for (const lesson::LessonChoice &choice : lesson::choices()) {
+        if (choice.kind == lesson::LessonChoice::Kind::Compare)
+            continue;
+        lesson::LessonLink link;
+        link.program = choice.program;
+        link.input = marked(lesson::numbersField());
+        link.amount = marked(loan.at(0));
+        link.rate = marked(loan.at(1));
+        link.payment = marked(loan.at(2));
+        std::string fragment = utf8(lesson::formatLink(link));
+        for (const auto &[encoded, brace] : {std::pair{"%7B", "{"}, {"%7D", "}"}}) {
+            for (auto at = fragment.find(encoded); at != std::string::npos;
+                 at = fragment.find(encoded, at))
+                fragment.replace(at, 3, brace);
+        }
+        links[utf8(choice.program)] = fragment;
+    }
+    return links;
+}
+
 } // namespace
 
 int main()
@@ -123,6 +152,13 @@ int main()
         {"loanNoteHeader", utf8(lesson::LoanLesson::noteHeader())},
         {"loanTableName", utf8(lesson::LoanLesson::tableName())},
         {"quiz", quizTable()},
+        {"loadFailed", utf8(texts.loadFailed)},
+        {"goToYear", utf8(texts.goToYear)},
+        {"downloadCsv", utf8(texts.downloadCsv)},
+        {"csvFormat", utf8(texts.csvFormat)},
+        {"csvFileName", utf8(texts.csvFileName)},
+        {"runLink", utf8(texts.runLink)},
+        {"runLinks", runLinks()},
     };
     std::cout << table.dump(1) << '\n';
 }

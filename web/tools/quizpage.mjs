@@ -45,13 +45,13 @@ export function quizSection({ escapeHtml, texts }) {
 `;
 }
 
-export function checkPage({ head, escapeHtml, texts }) {
+export function checkPage({ head, nav, escapeHtml, texts }) {
     const quiz = texts.quiz;
     const headers = quiz.checkHeaders.map(header => `<th scope="col">${escapeHtml(header)}</th>`).join('');
     return head(quiz.checkTitle, 'lesson', `<link rel="stylesheet" href="quiz.css">
 <script type="module" src="checkpage.js"></script>
 `) + `<body class="check">
-<nav><a href="index.html">← Все программы</a></nav>
+${nav}
 <main>
 <h1>${escapeHtml(quiz.checkTitle)}</h1>
 <p>${escapeHtml(quiz.checkIntro)}</p>
