@@ -1,6 +1,7 @@
 #include "comparepage.h"
 
 #include "lesson.h"
+#include "lessonwidgets.h"
 #include "qtext.h"
 
 #include <QBoxLayout>
@@ -15,23 +16,18 @@ namespace {
 
 // A label's text is what a screen reader reads as its name, so each result, counter and note is
 // heard with its value.
-QLabel *textLabel(const QString &name, QWidget *parent)
+QLabel *valueLabel(const QString &name, QWidget *parent)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    return label;
+    return textLabel(name, parent, true);
 }
 
 } // namespace
 
 ComparePage::ComparePage(QStackedWidget *pages)
     : QWidget(pages)
-    , m_title(textLabel(u"compareTitle"_s, this))
+    , m_title(valueLabel(u"compareTitle"_s, this))
     , m_columns(new QBoxLayout(QBoxLayout::LeftToRight))
-    , m_note(textLabel(u"note"_s, this))
+    , m_note(valueLabel(u"note"_s, this))
 {
     QFont bold = m_title->font();
     bold.setBold(true);
@@ -55,8 +51,8 @@ void ComparePage::setInput(const QString &input)
             const QString program = toQString(lesson::methodProgram(section.method));
             auto *box = new QGroupBox(this);
             box->setObjectName(u"section_"_s + program);
-            Section shown{box, textLabel(u"result_"_s + program, box),
-                          textLabel(u"counters_"_s + program, box)};
+            Section shown{box, valueLabel(u"result_"_s + program, box),
+                          valueLabel(u"counters_"_s + program, box)};
             auto *column = new QVBoxLayout(box);
             column->addWidget(shown.result);
             column->addWidget(shown.counters);

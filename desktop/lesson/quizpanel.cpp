@@ -1,5 +1,6 @@
 #include "quizpanel.h"
 
+#include "lessonwidgets.h"
 #include "qtext.h"
 
 #include <QClipboard>
@@ -17,23 +18,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QLabel *textLabel(const QString &name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
 QPushButton *button(std::u16string_view text, const QString &name, QWidget *parent)
 {
-    auto *result = new QPushButton(toQString(text), parent);
-    result->setObjectName(name);
     // Enter presses the button with the focus, as Space does.
-    result->setAutoDefault(true);
-    return result;
+    return lessonButton(text, name, parent, true);
 }
 
 // A label's new name is what a screen reader hears when it changes.
@@ -68,10 +56,8 @@ QuizPanel::QuizPanel(QWidget *parent)
     const lesson::QuizTexts &texts = lesson::quizTexts();
     m_questionBox = new QGroupBox(this);
     m_questionBox->setObjectName(u"questionBox"_s);
-    m_question = textLabel(u"question"_s, m_questionBox);
-    QFont bold = m_question->font();
-    bold.setBold(true);
-    m_question->setFont(bold);
+    m_question = boldLabel(u"question"_s, m_questionBox);
+    const QFont bold = m_question->font();
     m_choices = new QWidget(m_questionBox);
     m_choices->setObjectName(u"answers"_s);
     new QGridLayout(m_choices);

@@ -1,6 +1,7 @@
 #include "sortpage.h"
 
 #include "arraybars.h"
+#include "lessonwidgets.h"
 #include "qtext.h"
 
 #include <QComboBox>
@@ -18,22 +19,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The stepper's buttons leave Enter to the key filter.
 QPushButton *button(std::u16string_view text, const QString &name, QWidget *parent)
 {
-    auto *result = new QPushButton(toQString(text), parent);
-    result->setObjectName(name);
-    result->setAutoDefault(false);
-    return result;
-}
-
-QLabel *textLabel(const QString &name, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
+    return lessonButton(text, name, parent, false);
 }
 
 QString valuesText(const std::vector<lesson::NamedValue> &values, const QString &separator)
@@ -61,10 +50,7 @@ SortPage::SortPage(QStackedWidget *pages)
     const lesson::PlayerTexts &texts = lesson::playerTexts();
     m_bars = new ArrayBars(this);
     m_bars->setObjectName(u"bars"_s);
-    m_heading = textLabel(u"heading"_s, this);
-    QFont bold = m_heading->font();
-    bold.setBold(true);
-    m_heading->setFont(bold);
+    m_heading = boldLabel(u"heading"_s, this);
     m_sentence = textLabel(u"sentence"_s, this);
     m_sentence->setMinimumHeight(m_sentence->fontMetrics().height() * 3);
     m_sentence->setAlignment(Qt::AlignLeft | Qt::AlignTop);
