@@ -7,12 +7,8 @@ import { quizCalls } from './quizmodule.js';
 export async function loadLesson() {
     const module = await PageModule.load('traces.wasm');
     const calls = module.exports;
-    const json = at => JSON.parse(module.text(at));
-    // Texts the call after it reads from the input buffer.
-    const withText = (text, call) => {
-        module.write(text);
-        return call();
-    };
+    const json = module.json.bind(module);
+    const withText = module.withText.bind(module);
     return {
         // The boxes' texts, in the page's order of its [data-field] boxes, and the program.
         keep(program, fields) {

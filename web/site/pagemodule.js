@@ -61,6 +61,10 @@ export class PageModule {
         return text;
     }
 
+    json(at) {
+        return JSON.parse(this.text(at));
+    }
+
     numbers(at) {
         return this.#view(Float64Array, at).slice();
     }
@@ -75,5 +79,11 @@ export class PageModule {
         const units = new Uint16Array(this.#memory.buffer, at, text.length);
         for (let i = 0; i < text.length; ++i)
             units[i] = text.charCodeAt(i);
+    }
+
+    // Writes `text` for `call`, which reads it, and returns what the call returns.
+    withText(text, call) {
+        this.write(text);
+        return call();
     }
 }

@@ -4,11 +4,8 @@ import { PageModule } from './pagemodule.js';
 
 export function quizCalls(module) {
     const calls = module.exports;
-    const json = at => JSON.parse(module.text(at));
-    const withText = (text, call) => {
-        module.write(text);
-        return call();
-    };
+    const json = module.json.bind(module);
+    const withText = module.withText.bind(module);
     return {
         // The run an address asks for; `mode` 0 as it says, 1 the mode on typed boxes, 2 off.
         // Null when not in the mode, else { program, loan, fields, message, link }.
