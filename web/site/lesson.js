@@ -83,7 +83,7 @@ function tick() {
     showStep();
 }
 
-// `link`: { program, fields, step }, as the module reads an address; `mode` as the self-check mode's
+// `link`: { program, fields, step }, as the module reads an address; `mode` as the quiz mode's
 // run takes it (QuizMode.open), which draws the views itself when the link is in the mode.
 function show(link, push, mode = 0) {
     $('program').value = link.program;
